@@ -1,0 +1,51 @@
+# make test   set up what is missing, build both trees, run every test
+# make play   set up, build, start the game under Wine
+# make bench  the native benchmarks
+# make art    regenerate the pictures, the sounds and the contact sheet
+# make demo   a whole game played from outside, with screenshots
+# make dist   the Windows zip
+
+JOBS   ?= $(shell nproc)
+NATIVE := build/native
+BENCH  := build/bench
+WIN    := build/win
+TOOLS  := build/tools
+CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all setup native win test test-native test-win bench play art demo dist clean
+
+all: win
+
+setup:
+	@scripts/setup.sh
+
+$(NATIVE)/build.ninja $(NATIVE)/Makefile: | setup
+	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKOTOPAI_SANITIZE=ON
+
+native: setup
+	@[ -f $(NATIVE)/CMakeCache.txt ] || cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKOTOPAI_SANITIZE=ON
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win: setup
+	@[ -f $(WIN)/CMakeCache.txt ] || cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WIN) -j $(JOBS)
+
+test-native: native
+	ctest --test-dir $(NATIVE) -j $(JOBS) --output-on-failure
+
+test-win: win
+	scripts/wine-prefix.sh
+	scripts/with-display ctest --test-dir $(WIN) -j $(JOBS) --output-on-failure
+
+test: test-native test-win
+
+bench: setup
+	@[ -f $(BENCH)/CMakeCache.txt ] || cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DKOTOPAI_BENCH=ON
+	cmake --build $(BENCH) -j $(JOBS)
+	$(BENCH)/rules_bench
+
+play: win
+	scripts/play.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,79 @@
+# The Windows tree: the game, statically linked, and every test, run under Wine.
+add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(SYSTEM_LIBS gdi32 comctl32 comdlg32 shell32 shlwapi ole32 uuid winmm)
+
+add_library(kotopai_rules STATIC ${RULES_SOURCES})
+target_include_directories(kotopai_rules PUBLIC ${CMAKE_SOURCE_DIR}/rules)
+target_compile_options(kotopai_rules PRIVATE ${WARNINGS})
+
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/presentation/*.cpp
+  ${CMAKE_SOURCE_DIR}/persistence/*.cpp
+  ${CMAKE_SOURCE_DIR}/shell/*.cpp)
+list(REMOVE_ITEM APP_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp)
+add_library(kotopai_app STATIC ${APP_SOURCES})
+target_include_directories(kotopai_app PUBLIC
+  ${CMAKE_SOURCE_DIR}/presentation ${CMAKE_SOURCE_DIR}/persistence
+  ${CMAKE_SOURCE_DIR}/shell ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(kotopai_app PUBLIC kotopai_rules ${SYSTEM_LIBS})
+target_compile_options(kotopai_app PRIVATE ${WARNINGS})
+
+set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/kotopai.rc)
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
+
+add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(kotopai PRIVATE kotopai_app)
+
+# What the program expects beside it at run time: the sound cues and the help folder.
+file(GLOB SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
+add_custom_command(TARGET kotopai POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:kotopai>/help
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help $<TARGET_FILE_DIR:kotopai>/help
+  VERBATIM)
+foreach(wav ${SOUND_FILES})
+  add_custom_command(TARGET kotopai POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${wav} $<TARGET_FILE_DIR:kotopai>
+    VERBATIM)
+endforeach()
+
+# GoogleTest from Debian's sources, built for Windows.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_library(fake_platform STATIC ${FAKE_PLATFORM_SOURCES})
+target_include_directories(fake_platform PUBLIC ${CMAKE_SOURCE_DIR}/tests/fake ${CMAKE_SOURCE_DIR}/rules)
+
+# The rules tests, as in the native tree, here under Wine.
+add_executable(rules_tests ${RULES_TEST_SOURCES})
+target_link_libraries(rules_tests PRIVATE kotopai_rules fake_platform gtest_main)
+add_test(NAME rules_tests COMMAND rules_tests)
+
+# Each folder of tests/win is one test program linked with the whole game and its resources.
+# tests/win/support holds what they share (their main, the box catcher, the cue sink).
+file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
+add_library(win_test_support STATIC ${SUPPORT_SOURCES})
+target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/win/support)
+target_link_libraries(win_test_support PUBLIC kotopai_app gtest)
+
+file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
+foreach(dir ${WIN_TEST_DIRS})
+  get_filename_component(name ${dir} NAME)
+  if(NOT IS_DIRECTORY ${dir} OR name STREQUAL "support")
+    continue()
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    continue()
+  endif()
+  add_executable(${name}_tests ${sources} ${RESOURCE_SCRIPT})
+  target_link_libraries(${name}_tests PRIVATE win_test_support)
+  add_dependencies(${name}_tests kotopai)
+  add_test(NAME ${name}_tests COMMAND ${name}_tests)
+  set_tests_properties(${name}_tests PROPERTIES TIMEOUT 900)
+endforeach()

@@ -1,0 +1,13 @@
+// The hint: a worker thread lights every removable pair in turn.
+#pragma once
+#include "platform.h"
+
+constexpr int HINT_SHOW_MS = 1000;
+constexpr int HINT_GAP_MS = 500;
+
+extern ThreadHandle hint_thread;
+
+void hint_start(WindowHandle main_window);
+// Stops a running worker, waits for it, then turns every hint mark back to normal.
+void hint_stop();
+int hint_worker(void* main_window);

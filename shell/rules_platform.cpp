@@ -1,0 +1,67 @@
+// The Windows side of the operations that the game rules declare: line drawing,
+// showing windows, message boxes and the hint worker's thread and stop request.
+#include <windows.h>
+#include "platform.h"
+
+void platform_draw_segment(Surface surface, int x1, int y1, int x2, int y2) {
+  HDC dc = static_cast<HDC>(surface);
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+}
+
+void platform_show_window(WindowHandle window) {
+  ShowWindow(static_cast<HWND>(window), SW_SHOW);
+}
+
+void platform_message_box(WindowHandle owner, const char* text, const char* caption) {
+  MessageBoxA(static_cast<HWND>(owner), text, caption, MB_OK);
+}
+
+namespace {
+
+struct ThreadStart {
+  int (*body)(void*);
+  void* argument;
+};
+
+DWORD WINAPI thread_entry(LPVOID parameter) {
+  ThreadStart start = *static_cast<ThreadStart*>(parameter);
+  delete static_cast<ThreadStart*>(parameter);
+  return static_cast<DWORD>(start.body(start.argument));
+}
+
+// Manual-reset: once set, every wait of the worker returns at once until cleared.
+HANDLE stop_event() {
+  static HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  return event;
+}
+
+}  // namespace
+
+ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
+  ThreadStart* start = new ThreadStart{body, argument};
+  HANDLE thread = CreateThread(nullptr, 0, thread_entry, start, 0, nullptr);
+  if (!thread) {
+    delete start;
+    return nullptr;
+  }
+  return thread;
+}
+
+int platform_thread_running(ThreadHandle thread) {
+  DWORD code = 0;
+  return thread && GetExitCodeThread(static_cast<HANDLE>(thread), &code) && code == STILL_ACTIVE;
+}
+
+void platform_thread_join(ThreadHandle thread) {
+  if (!thread) return;
+  WaitForSingleObject(static_cast<HANDLE>(thread), INFINITE);
+  CloseHandle(static_cast<HANDLE>(thread));
+}
+
+void platform_stop_set(void) { SetEvent(stop_event()); }
+void platform_stop_clear(void) { ResetEvent(stop_event()); }
+
+int platform_stop_wait(int ms) {
+  return WaitForSingleObject(stop_event(), static_cast<DWORD>(ms < 0 ? 0 : ms)) == WAIT_OBJECT_0;
+}
