@@ -73,6 +73,8 @@ foreach(dir ${WIN_TEST_DIRS})
   endif()
   add_executable(${name}_tests ${sources} ${RESOURCE_SCRIPT})
   target_link_libraries(${name}_tests PRIVATE win_test_support)
+  # Each test program lives in a folder of its own, so the settings file beside it is its own.
+  set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
   add_dependencies(${name}_tests kotopai)
   add_test(NAME ${name}_tests COMMAND ${name}_tests)
   set_tests_properties(${name}_tests PROPERTIES TIMEOUT 900)

@@ -1,0 +1,7 @@
+// Who the program is: its module instance, its title and where its help lies.
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE app_instance;        // set by WinMain (tests: the test program's own)
+extern const char* const app_title;   // "Kotopai": caption and shortcut file name
+extern const char* const HELP_FILE_NAME;
