@@ -33,8 +33,12 @@ void platform_message_box(WindowHandle owner, const char* text, const char* capt
 ThreadHandle platform_thread_start(int (*body)(void* argument), void* argument);
 // 1 while the thread has not returned from its body.
 int platform_thread_running(ThreadHandle thread);
-// Waits until the thread has returned, then releases the handle.
+// Waits until the thread has returned, then releases the handle. On Windows the
+// wait still serves messages sent to the waiting thread's windows, so a worker that
+// is opening a message box owned by one of them cannot dead-lock the wait.
 void platform_thread_join(ThreadHandle thread);
+// Releases the handle without waiting; the thread runs on to its end by itself.
+void platform_thread_release(ThreadHandle thread);
 
 // The stop request of the hint worker: set by the user-interface thread, cleared
 // before a new worker starts. platform_stop_wait sleeps up to ms milliseconds and

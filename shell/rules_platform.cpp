@@ -55,8 +55,17 @@ int platform_thread_running(ThreadHandle thread) {
 
 void platform_thread_join(ThreadHandle thread) {
   if (!thread) return;
-  WaitForSingleObject(static_cast<HANDLE>(thread), INFINITE);
-  CloseHandle(static_cast<HANDLE>(thread));
+  HANDLE handle = static_cast<HANDLE>(thread);
+  // Serve sent messages only: the worker's draws and message box may send to our windows.
+  while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  CloseHandle(handle);
+}
+
+void platform_thread_release(ThreadHandle thread) {
+  if (thread) CloseHandle(static_cast<HANDLE>(thread));
 }
 
 void platform_stop_set(void) { SetEvent(stop_event()); }
