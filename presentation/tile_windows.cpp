@@ -1,0 +1,83 @@
+// The 144 tile windows: creation in stacking order, the tile outline, painting
+// from the tiles' own buffers, and clicks handed to the main window.
+#include "tile_windows.h"
+#include "board.h"
+#include "dib.h"
+#include "resource.h"
+
+HPALETTE pai_palette = nullptr;
+int pai_color_count = 0;
+
+namespace {
+
+constexpr int TILE_WIDTH = 43;
+constexpr int TILE_HEIGHT = 62;
+
+// The tile seen from the upper left: its upper right and lower left corners are cut
+// on the slant, so the side faces end like those of a block.
+HRGN pai_outline() {
+  static const POINT points[] = {{0, 0}, {35, 0}, {42, 13}, {42, 62}, {8, 62}, {0, 49}};
+  return CreatePolygonRgn(points, 6, ALTERNATE);
+}
+
+void give_region(HWND window, HRGN region) {
+  if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+}
+
+HWND create_pai_window(HWND main_window, HINSTANCE instance, int slot) {
+  HWND window = CreateWindowExA(0, "Pai Window", nullptr, WS_CHILD | WS_CLIPSIBLINGS,
+                                tile_rects[slot].left, tile_rects[slot].top, TILE_WIDTH, TILE_HEIGHT,
+                                main_window, reinterpret_cast<HMENU>(ID_PAI_WINDOW), instance, nullptr);
+  if (!window) return nullptr;
+  give_region(window, pai_outline());
+  ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+void on_create() {
+  if (!pai_palette) pai_palette = dib_make_palette(IDB_PAI_FIRST, &pai_color_count);
+}
+
+// A tile window does not know its slot, so one paint request serves every tile
+// window with something pending; each is limited to its own update region.
+void on_paint(HWND window) {
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    HWND tile = static_cast<HWND>(pai_windows[slot]);
+    if (!tile) continue;
+    int tile_id = deal_table[slot];
+    int picture = (tile_id >= 0 && tile_id < TILE_COUNT) ? IDB_PAI_FIRST + tile_id : 0;
+    dib_paint(tile, pai_palette, picture, pai_color_count);
+  }
+  // A window missing from the table would otherwise be asked to paint forever.
+  ValidateRect(window, nullptr);
+}
+
+void on_left_button(HWND window) {
+  SendMessageA(GetParent(window), WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(window));
+}
+
+void on_right_button(HWND window) {
+  SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(IDM_HINT, 0), 0);
+}
+
+}  // namespace
+
+// Created from the last slot down: each new child goes below the existing ones, so
+// tiles at later slots (right and below) lie above earlier ones.
+void create_pai_windows(HWND main_window) {
+  if (pai_windows[0] && IsWindow(static_cast<HWND>(pai_windows[0]))) return;
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
+  for (int slot = TILE_COUNT - 1; slot >= 0; --slot)
+    pai_windows[slot] = create_pai_window(main_window, instance, slot);
+}
+
+LRESULT CALLBACK pai_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE: on_create(); return 0;
+    case WM_PAINT: on_paint(window); return 0;
+    case WM_LBUTTONDOWN: on_left_button(window); return 0;
+    case WM_RBUTTONDOWN: on_right_button(window); return 0;
+    case WM_DESTROY: return 0;
+    default: return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
