@@ -1,0 +1,12 @@
+// The ranking dialog: view mode (lParam 0) and entry mode (lParam = the cleared game's seconds).
+#pragma once
+#include <windows.h>
+
+#include "ranking_table.h"
+
+int ranking_qualifies(int seconds);
+INT_PTR CALLBACK ranking_dialog_proc(HWND, UINT, WPARAM, LPARAM);   // dialog IDD_RANKING (257)
+
+void ranking_fill(HWND dialog, const RankingTable* table);
+int ranking_enter(HWND dialog, int seconds);
+void ranking_store_name(HWND dialog, int row);

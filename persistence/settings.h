@@ -1,0 +1,14 @@
+// The settings file beside the executable: one key read or written per call.
+#pragma once
+
+constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
+
+void ini_path(const char* file_name, char* path /* MAX_PATH bytes */);
+int ini_exists(const char* file_name);
+int ini_get_int(const char* section, const char* key, int default_value, const char* file_name);
+void ini_get_string(const char* section, const char* key, const char* default_value,
+                    char* out, int out_size, const char* file_name);
+void ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
+
+// The integer rule of ini_get_int applied to a text already read (exposed for its tests).
+int ini_parse_int(const char* text, int default_value);

@@ -1,0 +1,62 @@
+// The first-run shortcut dialog: three boxes, links made and choices recorded on OK.
+#include "shortcut.h"
+
+#include <shlobj.h>
+#include <cstdio>
+
+#include "app_identity.h"
+#include "center_window.h"
+#include "resource.h"
+#include "settings.h"
+
+int shortcut_startup = 0, shortcut_desktop = 0, shortcut_startmenu = 0;
+
+void shortcut_choices_save(const char* file_name) {
+  char text[16];
+  sprintf(text, "%d", shortcut_startup);
+  ini_put_string("ShellLink", "STARTUP", text, file_name);
+  sprintf(text, "%d", shortcut_desktop);
+  ini_put_string("ShellLink", "DESKTOP", text, file_name);
+  sprintf(text, "%d", shortcut_startmenu);
+  ini_put_string("ShellLink", "STARTMENU", text, file_name);
+}
+
+static INT_PTR on_init(HWND dialog) {
+  center_window(dialog);
+  CheckDlgButton(dialog, IDC_SHORTCUT_STARTUP, shortcut_startup ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_SHORTCUT_DESKTOP, shortcut_desktop ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_SHORTCUT_STARTMENU, shortcut_startmenu ? BST_CHECKED : BST_UNCHECKED);
+  return TRUE;
+}
+
+// A link that cannot be made is skipped silently; the choice is still recorded as ticked.
+static int take_choice(HWND dialog, int box, int folder_id) {
+  if (IsDlgButtonChecked(dialog, box) != BST_CHECKED) return 0;
+  make_program_shortcut(GetWindow(dialog, GW_OWNER), app_title, folder_id);
+  return 1;
+}
+
+static INT_PTR on_ok(HWND dialog) {
+  shortcut_startup = take_choice(dialog, IDC_SHORTCUT_STARTUP, CSIDL_STARTUP);
+  shortcut_desktop = take_choice(dialog, IDC_SHORTCUT_DESKTOP, CSIDL_DESKTOP);
+  shortcut_startmenu = take_choice(dialog, IDC_SHORTCUT_STARTMENU, CSIDL_PROGRAMS);
+  shortcut_choices_save(SETTINGS_FILE_NAME);
+  EndDialog(dialog, 1);
+  return TRUE;
+}
+
+static INT_PTR on_cancel(HWND dialog) {
+  EndDialog(dialog, 1);
+  return TRUE;
+}
+
+INT_PTR CALLBACK shortcut_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG: return on_init(dialog);
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK) return on_ok(dialog);
+      if (LOWORD(wparam) == IDCANCEL) return on_cancel(dialog);
+      return FALSE;
+  }
+  return FALSE;
+}
