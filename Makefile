@@ -47,5 +47,10 @@ bench: setup
 play: win
 	scripts/play.sh
 
+art: setup
+	cmake -S tools/art -B $(TOOLS)/art $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(TOOLS)/art -j $(JOBS)
+	$(TOOLS)/art/kotopai_art .
+
 clean:
 	rm -rf build

@@ -1,0 +1,77 @@
+// The mottled green background pattern and the stuck banner laid on it.
+#include <cstdio>
+#include <cstdlib>
+
+#include "banners.h"
+#include "glyphs.h"
+
+namespace {
+
+enum : uint8_t { GREEN = 2, OLIVE = 3, TEAL = 6, GREY = 8, SILVER = 7, WHITE = 15 };
+
+// Hand-placed so that teal forms small clumps and olive only specks, and the tile repeats
+// without a visible seam: 38 green, 20 teal, 6 olive.
+const char* const PATTERN[8] = {
+    "GGTTGGGO",
+    "GTTGGOGG",
+    "GGGGTTGG",
+    "TGOGTTTG",
+    "TGGGGTGG",
+    "GGGOGGGT",
+    "GTGGGGTT",
+    "TTOGTOGT",
+};
+
+}  // namespace
+
+Picture draw_background() {
+  Picture p = make_picture(8, 8, GREEN);
+  int counts[3] = {};
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      char c = PATTERN[y][x];
+      set_pixel(p, x, y, c == 'T' ? TEAL : c == 'O' ? OLIVE : GREEN);
+      counts[c == 'T' ? 1 : c == 'O' ? 2 : 0]++;
+    }
+  if (counts[0] != 38 || counts[1] != 20 || counts[2] != 6) {
+    std::fprintf(stderr, "background pattern counts %d %d %d\n", counts[0], counts[1], counts[2]);
+    std::exit(1);
+  }
+  return p;
+}
+
+namespace {
+
+int ink_face(float a, int) { return a >= 0.5f ? WHITE : -1; }
+int ink_edge(float a, int colour) { return a >= 0.25f ? colour : -1; }
+
+// Dilates a coverage by one pixel, so the white letter gets an outline all round.
+Coverage grown(const Coverage& c) {
+  Coverage out = c;
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      float m = 0;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) m = std::max(m, c.at(x + dx, y + dy));
+      out.alpha[y * c.width + x] = m;
+    }
+  return out;
+}
+
+}  // namespace
+
+Picture draw_tezumari(const Picture& pattern) {
+  Picture p = make_picture(32, 144, GREEN);
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) set_pixel(p, x, y, pixel(pattern, x % 8, y % 8));
+  const Rect all = {0, 0, 32, 144};
+  const char32_t word[4] = {U'手', U'詰', U'ま', U'り'};
+  for (int i = 0; i < 4; ++i) {
+    Coverage c = glyph_em(GOTHIC, word[i], 30);
+    int left = 1, top = 36 * i + 3;
+    stamp(p, all, grown(c), left + 1, top + 1, ink_edge, GREY);
+    stamp(p, all, grown(c), left, top, ink_edge, SILVER);
+    stamp(p, all, c, left, top, ink_face, WHITE);
+  }
+  return p;
+}

@@ -1,0 +1,97 @@
+// The contact sheet: faces laid out as on the board at four times their size, the banners
+// as the windows show them, the icon and the cursor, on the game's own background.
+#include "contact_sheet.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "banners.h"
+#include "icon_cursor.h"
+#include "tile_frame.h"
+
+namespace {
+
+struct Sheet {
+  int width, height;
+  std::vector<Rgb> rgb;
+};
+
+void blit(Sheet& s, const Picture& p, const std::vector<Rgb>& table, int left, int top, int scale,
+          bool (*visible)(const Picture&, int x, int y)) {
+  for (int y = 0; y < p.height * scale; ++y)
+    for (int x = 0; x < p.width * scale; ++x) {
+      int sx = x / scale, sy = y / scale;
+      if (!visible(p, sx, sy)) continue;
+      int tx = left + x, ty = top + y;
+      if (tx >= 0 && ty >= 0 && tx < s.width && ty < s.height)
+        s.rgb[ty * s.width + tx] = table[pixel(p, sx, sy)];
+    }
+}
+
+bool everywhere(const Picture&, int, int) { return true; }
+bool opaque(const Picture& p, int x, int y) { return pixel(p, x, y) != CLEAR; }
+
+// The tile window's six-sided outline: the two slanted corners are cut away.
+bool inside_tile_outline(const Picture&, int x, int y) {
+  double px = x + 0.5, py = y + 0.5;
+  if (px > 35 && py * 7 < (px - 35) * 13) return false;
+  if (px < 8 && py > 49 && (py - 49) * 8 > px * 13) return false;
+  return true;
+}
+
+bool inside_ellipse(const Picture& p, int x, int y) {
+  double dx = (x + 0.5 - p.width / 2.0) / (p.width / 2.0), dy = (y + 0.5 - p.height / 2.0) / (p.height / 2.0);
+  return dx * dx + dy * dy <= 1.0;
+}
+
+void save_png(const std::string& path, const Sheet& s) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (!f || !png || !info || setjmp(png_jmpbuf(png))) {
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    std::exit(1);
+  }
+  png_init_io(png, f);
+  png_set_IHDR(png, info, s.width, s.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < s.height; ++y)
+    png_write_row(png, reinterpret_cast<png_const_bytep>(&s.rgb[size_t(y) * s.width]));
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(f);
+}
+
+}  // namespace
+
+void write_contact_sheet(const std::string& path, const SheetParts& parts) {
+  const int scale = 4, margin = 32, pitch_x = 36 * scale, pitch_y = 49 * scale;
+  const int board_w = 8 * pitch_x + TILE_WIDTH * scale, board_h = 3 * pitch_y + TILE_HEIGHT * scale;
+  Sheet s;
+  s.width = board_w + 2 * margin;
+  s.height = margin + board_h + margin + 288 + margin;
+  s.rgb.assign(size_t(s.width) * s.height, Rgb{0, 0, 0});
+  Picture pattern = draw_background();
+  for (int y = 0; y < s.height; ++y)
+    for (int x = 0; x < s.width; ++x)
+      s.rgb[y * s.width + x] = parts.standard[pixel(pattern, (x / 2) % 8, (y / 2) % 8)];
+
+  // Earlier tiles first, so later ones lie above them as on the board.
+  for (int f = 0; f < 36; ++f)
+    blit(s, parts.faces[f], parts.tile_table, margin + (f % 9) * pitch_x, margin + (f / 9) * pitch_y,
+         scale, inside_tile_outline);
+
+  int top = margin + board_h + margin;
+  blit(s, parts.omigoto, parts.omigoto_table, margin, top + (288 - 250) / 2, 1, inside_ellipse);
+  int x = margin + 500 + margin;
+  blit(s, parts.tezumari, parts.standard, x, top, 2, everywhere);
+  x += 64 + margin;
+  blit(s, parts.icon, parts.standard, x, top, 4, opaque);
+  x += 128 + margin;
+  blit(s, parts.icon, parts.standard, x, top + 160, 1, opaque);
+  blit(s, parts.cursor, parts.standard, x, top, 4, opaque);
+  save_png(path, s);
+}

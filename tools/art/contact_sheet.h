@@ -1,0 +1,19 @@
+// docs/contact-sheet.png: every face enlarged, the banners, the icon and the cursor.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "picture.h"
+
+struct SheetParts {
+  const std::vector<Picture>& faces;
+  std::vector<Rgb> tile_table;
+  const Picture& tezumari;
+  std::vector<Rgb> standard;
+  const Picture& omigoto;
+  const std::vector<Rgb>& omigoto_table;
+  const Picture& icon;
+  const Picture& cursor;
+};
+
+void write_contact_sheet(const std::string& path, const SheetParts& parts);

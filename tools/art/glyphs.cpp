@@ -1,0 +1,108 @@
+// FreeType rendering of single characters into coverage maps.
+#include "glyphs.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int RENDER_SIZE = 512;
+
+FT_Face open_face(FontKind font) {
+  static FT_Library library = nullptr;
+  static FT_Face faces[2] = {nullptr, nullptr};
+  static const char* paths[2] = {"/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf",
+                                 "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"};
+  if (!library && FT_Init_FreeType(&library)) {
+    std::fprintf(stderr, "FreeType does not start\n");
+    std::exit(1);
+  }
+  if (!faces[font] && FT_New_Face(library, paths[font], 0, &faces[font])) {
+    std::fprintf(stderr, "cannot open %s\n", paths[font]);
+    std::exit(1);
+  }
+  return faces[font];
+}
+
+// Renders at `size` pixels per em; the bitmap and its placement stay in the face's slot.
+FT_GlyphSlot render(FontKind font, char32_t code, int size) {
+  FT_Face face = open_face(font);
+  FT_Set_Pixel_Sizes(face, 0, FT_UInt(size));
+  if (FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP)) {
+    std::fprintf(stderr, "no glyph for U+%04X\n", unsigned(code));
+    std::exit(1);
+  }
+  return face->glyph;
+}
+
+Coverage from_bitmap(const FT_Bitmap& b, int width, int height, int left, int top) {
+  Coverage c;
+  c.width = width;
+  c.height = height;
+  c.alpha.assign(size_t(width) * height, 0.0f);
+  for (unsigned y = 0; y < b.rows; ++y)
+    for (unsigned x = 0; x < b.width; ++x) {
+      int tx = left + int(x), ty = top + int(y);
+      if (tx >= 0 && ty >= 0 && tx < width && ty < height)
+        c.alpha[ty * width + tx] = b.buffer[y * b.pitch + x] / 255.0f;
+    }
+  return c;
+}
+
+}  // namespace
+
+Coverage glyph_ink(FontKind font, char32_t code) {
+  FT_GlyphSlot slot = render(font, code, RENDER_SIZE);
+  return from_bitmap(slot->bitmap, int(slot->bitmap.width), int(slot->bitmap.rows), 0, 0);
+}
+
+Coverage glyph_in_box(FontKind font, char32_t code, int width, int height) {
+  return resample(glyph_ink(font, code), width, height);
+}
+
+// Grows the ink by a disc of `radius` pixels (a maximum filter), for bolder strokes.
+static Coverage thickened(const Coverage& c, int radius) {
+  std::vector<std::pair<int, int>> disc;
+  for (int dy = -radius; dy <= radius; ++dy)
+    for (int dx = -radius; dx <= radius; ++dx)
+      if (dx * dx + dy * dy <= radius * radius) disc.push_back({dx, dy});
+  Coverage out = c;
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      float m = c.at(x, y);
+      for (auto [dx, dy] : disc) {
+        if (m >= 1.0f) break;
+        m = std::max(m, c.at(x + dx, y + dy));
+      }
+      out.alpha[y * c.width + x] = m;
+    }
+  return out;
+}
+
+Coverage glyph_em(FontKind font, char32_t code, int size, int bold) {
+  FT_GlyphSlot slot = render(font, code, RENDER_SIZE);
+  FT_Face face = open_face(font);
+  // The em square's top is the ascender scaled so that ascender - descender is one em.
+  double units = face->ascender - face->descender;
+  int baseline = int(RENDER_SIZE * face->ascender / units + 0.5);
+  Coverage em = from_bitmap(slot->bitmap, RENDER_SIZE, RENDER_SIZE, slot->bitmap_left,
+                            baseline - slot->bitmap_top);
+  return resample(bold > 0 ? thickened(em, bold) : em, size, size);
+}
+
+void stamp(Picture& p, const Rect& clip, const Coverage& c, int left, int top,
+           int (*ink)(float alpha, int colour), int colour) {
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      int px = left + x, py = top + y;
+      if (px < clip.left || py < clip.top || px >= clip.right || py >= clip.bottom) continue;
+      int v = ink(c.at(x, y), colour);
+      if (v >= 0) set_pixel(p, px, py, uint8_t(v));
+    }
+}

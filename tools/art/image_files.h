@@ -1,0 +1,20 @@
+// Writers of the file formats the resource compiler takes: BMP, ICO and CUR.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "picture.h"
+
+// An 8- or 4-bit BMP with a 40-byte header and the whole table; colours used is left 0,
+// so the table length follows from the depth.
+void write_bmp(const std::string& path, const Picture& p, const std::vector<Rgb>& table, int bits);
+
+// One 32 x 32 4-bit image in an icon (hot_x < 0) or cursor file. Index `transparent`
+// becomes a clear pixel through the AND mask.
+void write_icon(const std::string& path, const Picture& p, const std::vector<Rgb>& table,
+                int transparent, int hot_x, int hot_y);
+
+void write_text(const std::string& path, const std::string& text);
+
+// The 16 colours every 4-bit picture here uses.
+std::vector<Rgb> standard_16_colours();
