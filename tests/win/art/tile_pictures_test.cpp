@@ -1,0 +1,107 @@
+// The 144 tile pictures: one shared layout, so the highlight rewrites exactly the face ground.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "art_resources.h"
+
+namespace {
+
+constexpr int W = 43, H = 62, STRIDE = 44, PIXELS = 1064;
+constexpr int RECOLOR_BEGIN = 546, RECOLOR_END = 2684;
+
+// What the frame of every tile holds at (x, y); -1 on the ground, where the face is engraved.
+int frame_index(int x, int y) {
+  static const int lower_side_end[13] = {34, 35, 35, 36, 37, 37, 38, 39, 39, 40, 40, 41, 42};
+  int right_side = x <= 39 ? 2 : 3;
+  if (y <= 48 && x >= 35) return right_side;
+  if (y == 0) return 7;
+  if (y == 48) return 2;
+  if (y <= 47 && x == 0) return 7;
+  if (y <= 47 && x == 34) return 10;
+  if (y <= 47) return -1;
+  if (x > lower_side_end[y - 49]) return right_side;
+  return y <= 57 ? 1 : 4;
+}
+
+std::string where(int id, int x, int y) {
+  return "tile " + std::to_string(id) + " at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+TEST(TilePictures, ShareHeaderAndColourTable) {
+  static const uint8_t first17[17][3] = {
+      {235, 235, 245}, {128, 128, 128}, {192, 192, 192}, {170, 150, 0}, {128, 128, 0},
+      {0, 0, 0},       {255, 0, 0},     {255, 255, 255}, {0, 90, 0},   {0, 0, 128},
+      {205, 205, 205}, {255, 0, 255},   {0, 128, 128},   {0, 255, 255}, {0, 255, 0},
+      {255, 255, 0},   {235, 235, 245}};
+  for (int id = 101; id <= 244; ++id) {
+    RawResource r = raw_resource(id, RT_BITMAP);
+    ASSERT_NE(r.bytes, nullptr) << id;
+    ASSERT_EQ(r.size, 3792u) << id;
+    EXPECT_EQ(read_i32(r.bytes), 40);
+    EXPECT_EQ(read_i32(r.bytes + 4), W);
+    EXPECT_EQ(read_i32(r.bytes + 8), H) << "rows stored bottom-up";
+    EXPECT_EQ(read_u16(r.bytes + 12), 1);
+    EXPECT_EQ(read_u16(r.bytes + 14), 8);
+    EXPECT_EQ(read_i32(r.bytes + 32), 0) << "the table length must follow from the depth";
+    for (int i = 0; i < 256; ++i) {
+      const uint8_t* e = r.bytes + 40 + 4 * i;
+      const uint8_t want[3] = {i < 17 ? first17[i][0] : uint8_t(0), i < 17 ? first17[i][1] : uint8_t(0),
+                               i < 17 ? first17[i][2] : uint8_t(0)};
+      ASSERT_TRUE(e[2] == want[0] && e[1] == want[1] && e[0] == want[2] && e[3] == 0)
+          << "tile " << id << " colour " << i;
+    }
+  }
+}
+
+// Every pixel of every tile: frame, side faces, staircase corner, padding, and a ground that
+// holds only the normal mark and the twelve art colours.
+TEST(TilePictures, FollowTheTileLayout) {
+  for (int id = 101; id <= 244; ++id) {
+    const uint8_t* dib = raw_resource(id, RT_BITMAP).bytes;
+    ASSERT_NE(dib, nullptr);
+    int ground = 0;
+    for (int y = 0; y < H; ++y) {
+      ASSERT_EQ(dib[PIXELS + STRIDE * (H - 1 - y) + W], 0) << "padding of " << where(id, W, y);
+      for (int x = 0; x < W; ++x) {
+        int v = dib_index(dib, 256, x, y), want = frame_index(x, y);
+        if (want >= 0) {
+          ASSERT_EQ(v, want) << where(id, x, y);
+        } else {
+          ASSERT_TRUE(v == 16 || (v >= 1 && v <= 12)) << where(id, x, y) << " holds " << v;
+          ground += v == 16;
+        }
+      }
+    }
+    // The engraving leaves most of the face to the ground colour, so a highlight shows.
+    EXPECT_GT(ground, 33 * 47 / 2) << "tile " << id;
+  }
+}
+
+// The highlight only looks at bytes RECOLOR_BEGIN..RECOLOR_END of the pixels; every ground
+// pixel must lie there, and nothing there but the ground may hold index 16.
+TEST(TilePictures, GroundLiesInsideTheRecolourRange) {
+  for (int id = 101; id <= 244; ++id) {
+    const uint8_t* pixels = raw_resource(id, RT_BITMAP).bytes + PIXELS;
+    for (int k = 0; k < STRIDE * H; ++k) {
+      if (pixels[k] != 16) continue;
+      EXPECT_TRUE(k >= RECOLOR_BEGIN && k < RECOLOR_END) << "tile " << id << " byte " << k;
+    }
+  }
+}
+
+TEST(TilePictures, FourTwinsPerFaceAndThirtySixDistinctFaces) {
+  for (int f = 0; f < 36; ++f) {
+    RawResource first = raw_resource(101 + f, RT_BITMAP);
+    for (int twin = 1; twin < 4; ++twin) {
+      RawResource other = raw_resource(101 + f + 36 * twin, RT_BITMAP);
+      EXPECT_EQ(std::memcmp(first.bytes, other.bytes, first.size), 0) << "face " << f << " twin " << twin;
+    }
+    for (int g = 0; g < f; ++g)
+      EXPECT_NE(std::memcmp(first.bytes, raw_resource(101 + g, RT_BITMAP).bytes, first.size), 0)
+          << "faces " << g << " and " << f << " look alike";
+  }
+}
+
+}  // namespace
