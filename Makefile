@@ -51,6 +51,9 @@ art: setup
 	cmake -S tools/art -B $(TOOLS)/art $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(TOOLS)/art -j $(JOBS)
 	$(TOOLS)/art/kotopai_art .
+	cmake -S tools/sounds -B $(TOOLS)/sounds $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(TOOLS)/sounds -j $(JOBS)
+	$(TOOLS)/sounds/kotopai_sounds resources/sounds
 
 clean:
 	rm -rf build
