@@ -1,0 +1,214 @@
+// The ranking dialog as a player meets it: view mode, entry mode, the name typed and stored.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "box_catcher.h"
+#include "dialog_checks.h"
+#include "ranking.h"
+#include "resource.h"
+#include "settings.h"
+#include "settings_files.h"
+
+namespace {
+
+void WINAPI fixed_day(LPSYSTEMTIME time) {
+  *time = {};
+  time->wYear = 2026;
+  time->wMonth = 12;
+  time->wDay = 7;
+}
+
+std::string setting(const char* section, const char* key) {
+  char text[64];
+  ini_get_string(section, key, "<absent>", text, sizeof text, SETTINGS_FILE_NAME);
+  return text;
+}
+
+std::string box_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
+
+HWND name_box(HWND dialog, int row) { return GetDlgItem(dialog, IDC_RANK_NAME_FIRST + row); }
+
+// Types as a player does into the focused box: each character a WM_CHAR (two for a double-byte one).
+void type_into(HWND box, const std::string& text) {
+  SetFocus(box);
+  for (unsigned char c : text) SendMessageA(box, WM_CHAR, c, 1);
+}
+
+std::vector<int> editable_rows(HWND dialog) {
+  std::vector<int> rows;
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    if (!is_read_only(name_box(dialog, row))) rows.push_back(row);
+    EXPECT_TRUE(is_read_only(GetDlgItem(dialog, IDC_RANK_DATE_FIRST + row)));
+    EXPECT_TRUE(is_read_only(GetDlgItem(dialog, IDC_RANK_TIME_FIRST + row)));
+  }
+  return rows;
+}
+
+class RankingDialog : public testing::Test {
+ protected:
+  void SetUp() override {
+    remove_settings();
+    ranking_local_time = fixed_day;
+  }
+  void TearDown() override {
+    ranking_local_time = GetLocalTime;
+    remove_settings();
+  }
+  // Opens the dialog, runs the check inside it, then presses Enter, which must close it.
+  static void open(int seconds, std::function<void(HWND)> inside) {
+    bool closed_by_enter = false;
+    BoxCatcher catcher([&](HWND dialog) {
+      inside(dialog);
+      press_dialog_key(dialog, VK_RETURN);
+      closed_by_enter = !is_open(dialog);  // ended: hidden now, destroyed later
+    });
+    EXPECT_EQ(1, run_dialog(IDD_RANKING, ranking_dialog_proc, seconds));
+    EXPECT_TRUE(closed_by_enter);
+    ASSERT_EQ(1u, catcher.caught().size());
+  }
+};
+
+TEST_F(RankingDialog, LooksAsTheResourceSays) {
+  open(0, [](HWND dialog) {
+    expect_dialog_frame(dialog, 175, 194, "ランキング", "ＭＳ Ｐゴシック", 12);
+    expect_control_at(dialog, IDOK, 74, 173, 26, 14);
+    EXPECT_EQ("ＯＫ", box_text(dialog, IDOK));
+    EXPECT_FALSE(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    const char* headers[] = {"RANK", "NAME", "DATE", "TIME"};
+    const int header_x[] = {4, 22, 76, 124};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(headers[i], window_text(child_at(dialog, header_x[i], 14)));
+    std::vector<int> expected_tabs = {IDOK};
+    for (int row = 0; row < RANKING_SIZE; ++row) {
+      const int y = 28 + 14 * row;
+      EXPECT_EQ(std::to_string(row + 1), window_text(child_at(dialog, 4, y)));
+      expect_control_at(dialog, IDC_RANK_NAME_FIRST + row, 22, y, 54, 14);
+      expect_control_at(dialog, IDC_RANK_DATE_FIRST + row, 76, y, 48, 14);
+      expect_control_at(dialog, IDC_RANK_TIME_FIRST + row, 124, y, 44, 14);
+      const LONG name_style = GetWindowLongA(name_box(dialog, row), GWL_STYLE);
+      EXPECT_TRUE(name_style & ES_AUTOHSCROLL);
+      EXPECT_TRUE(name_style & ES_NOHIDESEL);
+      EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_RANK_TIME_FIRST + row), GWL_STYLE) & ES_CENTER);
+    }
+    for (int first : {IDC_RANK_NAME_FIRST, IDC_RANK_DATE_FIRST, IDC_RANK_TIME_FIRST})
+      for (int row = 0; row < RANKING_SIZE; ++row) expected_tabs.push_back(first + row);
+    EXPECT_EQ(expected_tabs, tab_order(dialog));
+    EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+  });
+}
+
+TEST_F(RankingDialog, ViewModeShowsTheTableEditsNothingAndWritesNothing) {
+  open(0, [](HWND dialog) {
+    EXPECT_TRUE(editable_rows(dialog).empty());
+    EXPECT_EQ("Alice", box_text(dialog, IDC_RANK_NAME_FIRST));
+    EXPECT_EQ("2002,01,01", box_text(dialog, IDC_RANK_DATE_FIRST));
+    EXPECT_EQ("00:03:00", box_text(dialog, IDC_RANK_TIME_FIRST));
+    EXPECT_EQ("Jenny", box_text(dialog, IDC_RANK_NAME_FIRST + 9));
+    EXPECT_EQ("00:12:00", box_text(dialog, IDC_RANK_TIME_FIRST + 9));
+    expect_stays_open_on_escape_and_close(dialog);
+  });
+  EXPECT_EQ(0, ini_exists(SETTINGS_FILE_NAME));
+
+  const std::string file = "[Ranking02]\r\nNAME=\r\nSECOND=4000\r\nYEAR=1999\r\n[Pos]\r\nX=5\r\n";
+  write_settings(file);
+  for (int time = 0; time < 2; ++time)
+    open(0, [](HWND dialog) {
+      EXPECT_EQ("", box_text(dialog, IDC_RANK_NAME_FIRST + 1));
+      EXPECT_EQ("1999,01,01", box_text(dialog, IDC_RANK_DATE_FIRST + 1));
+      EXPECT_EQ("01:06:40", box_text(dialog, IDC_RANK_TIME_FIRST + 1));
+    });
+  EXPECT_EQ(file, settings_text());
+}
+
+TEST_F(RankingDialog, EntryModeOpensTheNewRowOnlyAndOkWithoutTypingKeepsTheOfferedName) {
+  open(300, [](HWND dialog) {  // ties with Chris at rank 3: below her, at rank 4
+    EXPECT_EQ(std::vector<int>{3}, editable_rows(dialog));
+    EXPECT_EQ("Player1", box_text(dialog, IDC_RANK_NAME_FIRST + 3));
+    EXPECT_EQ("2026,12,07", box_text(dialog, IDC_RANK_DATE_FIRST + 3));
+    EXPECT_EQ("00:05:00", box_text(dialog, IDC_RANK_TIME_FIRST + 3));
+    EXPECT_EQ("Chris", box_text(dialog, IDC_RANK_NAME_FIRST + 2));
+    EXPECT_EQ("Dolly", box_text(dialog, IDC_RANK_NAME_FIRST + 4));
+    EXPECT_EQ("Irene", box_text(dialog, IDC_RANK_NAME_FIRST + 9));
+    DWORD start = 1, end = 0;
+    SendMessageA(name_box(dialog, 3), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(7u, end);
+    EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+    // Only the new entry's box is painted on white; the others keep the read-only ground.
+    RECT inside;
+    GetClientRect(name_box(dialog, 3), &inside);
+    EXPECT_EQ(RGB(255, 255, 255), pixel_in(name_box(dialog, 3), inside.right - 3, inside.bottom / 2));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixel_in(name_box(dialog, 2), inside.right - 3, inside.bottom / 2));
+    expect_stays_open_on_escape_and_close(dialog);
+  });
+  EXPECT_EQ("Player1", setting("Ranking04", "NAME"));
+  EXPECT_EQ("Player1", setting("PLAYER", "NAME"));
+  EXPECT_EQ("Dolly", setting("Ranking05", "NAME"));
+  EXPECT_EQ("Irene", setting("Ranking10", "NAME"));
+  EXPECT_EQ("660", setting("Ranking10", "SECOND"));
+}
+
+TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTyped) {
+  write_settings("[PLAYER]\r\nNAME=たろう\r\n");
+  std::string while_open;
+  open(100, [&](HWND dialog) {
+    while_open = settings_text();
+    type_into(name_box(dialog, 0), "Bob");
+  });
+  std::string expected = "[PLAYER]\r\nNAME=たろう\r\n";
+  const char* names[] = {"たろう", "Alice", "Betty", "Chris", "Dolly", "Ellie", "Frances", "Gertie", "Helen", "Irene"};
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    char section[160];
+    sprintf(section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n", row + 1,
+            names[row], row == 0 ? 2026 : 2002, row == 0 ? 12 : 1, row == 0 ? 7 : 1,
+            row == 0 ? 100 : 180 + 60 * (row - 1));
+    expected += section;
+  }
+  EXPECT_EQ(expected, while_open);
+  EXPECT_EQ("Bob", setting("PLAYER", "NAME"));
+  EXPECT_EQ("Bob", setting("Ranking01", "NAME"));
+  EXPECT_EQ("Alice", setting("Ranking02", "NAME"));
+}
+
+TEST_F(RankingDialog, ATimeOfATableWithoutRankingKeysThatTakesNoRowStoresTheDefaults) {
+  ASSERT_EQ(1, ranking_qualifies(800));
+  open(800, [](HWND dialog) {
+    EXPECT_TRUE(editable_rows(dialog).empty());
+    EXPECT_EQ("Jenny", box_text(dialog, IDC_RANK_NAME_FIRST + 9));
+  });
+  EXPECT_EQ("<absent>", setting("PLAYER", "NAME"));
+  EXPECT_EQ("Alice", setting("Ranking01", "NAME"));
+  EXPECT_EQ("Jenny", setting("Ranking10", "NAME"));
+  EXPECT_EQ("720", setting("Ranking10", "SECOND"));
+  EXPECT_EQ(0, ranking_qualifies(800));
+}
+
+TEST_F(RankingDialog, AnEmptyNameIsStoredAndOfferedNextTime) {
+  open(200, [](HWND dialog) { SetWindowTextA(name_box(dialog, 1), ""); });
+  EXPECT_EQ("", setting("PLAYER", "NAME"));
+  EXPECT_EQ("", setting("Ranking02", "NAME"));
+  open(210, [](HWND dialog) {
+    EXPECT_EQ(std::vector<int>{2}, editable_rows(dialog));
+    EXPECT_EQ("", box_text(dialog, IDC_RANK_NAME_FIRST + 2));
+    EXPECT_EQ("", box_text(dialog, IDC_RANK_NAME_FIRST + 1));
+  });
+}
+
+// Sixteen double-byte characters are 32 bytes: cut at 31, the last one would leave its
+// lead byte behind; a whole character goes instead and the name stays readable.
+TEST_F(RankingDialog, ALongJapaneseNameIsCutToWholeCharacters) {
+  const std::string sixteen = "あいうえおかきくけこさしすせそた";
+  open(200, [&](HWND dialog) { type_into(name_box(dialog, 1), sixteen); });
+  EXPECT_EQ(sixteen.substr(0, 30), setting("PLAYER", "NAME"));
+  EXPECT_EQ(sixteen.substr(0, 30), setting("Ranking02", "NAME"));
+  EXPECT_NE(std::string::npos, settings_text().find("NAME=" + sixteen.substr(0, 30) + "\r\n"));
+
+  // A name that a hand edit made too long is cut the same way when it is loaded.
+  ini_put_string("Ranking03", "NAME", ("x" + sixteen).c_str(), SETTINGS_FILE_NAME);
+  open(0, [&](HWND dialog) {
+    EXPECT_EQ(("x" + sixteen).substr(0, 31), box_text(dialog, IDC_RANK_NAME_FIRST + 2));
+  });
+  ini_put_string("Ranking03", "NAME", sixteen.c_str(), SETTINGS_FILE_NAME);
+  open(0, [&](HWND dialog) { EXPECT_EQ(sixteen.substr(0, 30), box_text(dialog, IDC_RANK_NAME_FIRST + 2)); });
+}
+
+}  // namespace

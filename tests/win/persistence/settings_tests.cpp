@@ -1,0 +1,137 @@
+// The settings file: defaults, values read back, odd values, texts and where the file lies.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <climits>
+
+#include "dbcs_text.h"
+#include "settings.h"
+#include "settings_files.h"
+
+namespace {
+
+class SettingsFile : public testing::Test {
+ protected:
+  void SetUp() override { remove_settings(); }
+  void TearDown() override { remove_settings(); }
+  static int get(const char* key, int default_value) {
+    return ini_get_int("Test", key, default_value, SETTINGS_FILE_NAME);
+  }
+  static void put(const char* key, const char* value) {
+    ini_put_string("Test", key, value, SETTINGS_FILE_NAME);
+  }
+  static std::string get_text(const char* key, const char* default_value, int size = 32) {
+    char out[64];
+    memset(out, 'x', sizeof out);
+    ini_get_string("Test", key, default_value, out, size, SETTINGS_FILE_NAME);
+    return out;
+  }
+};
+
+TEST_F(SettingsFile, WithoutFileEveryReadIsItsDefaultAndNothingIsCreated) {
+  EXPECT_EQ(0, ini_exists(SETTINGS_FILE_NAME));
+  EXPECT_EQ(1, ini_get_int("SOUND", "sound", 1, SETTINGS_FILE_NAME));
+  EXPECT_EQ(-7, ini_get_int("Pos", "X", -7, SETTINGS_FILE_NAME));
+  EXPECT_EQ("Player1", get_text("NAME", "Player1"));
+  EXPECT_EQ(0, ini_exists(SETTINGS_FILE_NAME));
+}
+
+TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
+  put("zero", "0");
+  put("positive", "754");
+  put("negative", "-50");
+  put("largest", "2147483647");
+  put("smallest", "-2147483648");
+  put("name", "たろう");
+  EXPECT_EQ(1, ini_exists(SETTINGS_FILE_NAME));
+  EXPECT_EQ(0, get("zero", 9));
+  EXPECT_EQ(754, get("positive", 9));
+  EXPECT_EQ(-50, get("negative", 9));
+  EXPECT_EQ(INT_MAX, get("largest", 9));
+  EXPECT_EQ(INT_MIN, get("smallest", 9));
+  EXPECT_EQ("たろう", get_text("name", "Player1"));
+  EXPECT_EQ(9, get("absent", 9));
+  put("positive", "12");
+  EXPECT_EQ(12, get("positive", 9));
+  EXPECT_EQ("[Test]\r\nzero=0\r\npositive=12\r\n", settings_text().substr(0, 29));
+}
+
+TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
+  write_settings(
+      "[Test]\r\nempty=\r\nletters=abc\r\nspaces=   42\r\nplus=+17\r\ntail=12abc\r\n"
+      "sign=-\r\nhuge=99999999999\r\ntiny=-99999999999\r\nzeros=0000000000000000000000000005\r\n"
+      "hex=0x10\r\nspaced sign=- 3\r\n");
+  EXPECT_EQ(9, get("empty", 9));
+  EXPECT_EQ(9, get("letters", 9));
+  EXPECT_EQ(42, get("spaces", 9));
+  EXPECT_EQ(17, get("plus", 9));
+  EXPECT_EQ(12, get("tail", 9));
+  EXPECT_EQ(9, get("sign", 9));
+  EXPECT_EQ(INT_MAX, get("huge", 9));
+  EXPECT_EQ(INT_MIN, get("tiny", 9));
+  EXPECT_EQ(5, get("zeros", 9));
+  EXPECT_EQ(0, get("hex", 9));
+  EXPECT_EQ(9, get("spaced sign", 9));
+}
+
+TEST(IntegerRule, ParsesWithoutTheProfileFunctions) {
+  EXPECT_EQ(-1, ini_parse_int("\t-1", 5));
+  EXPECT_EQ(5, ini_parse_int("+", 5));
+  EXPECT_EQ(INT_MAX, ini_parse_int("2147483648", 5));
+  EXPECT_EQ(INT_MIN, ini_parse_int("-2147483649", 5));
+  EXPECT_EQ(INT_MAX, ini_parse_int(std::string(300, '9').c_str(), 5));
+}
+
+TEST_F(SettingsFile, AnEmptyTextIsEmptyAndALongOneIsCutAndTerminated) {
+  write_settings("[Test]\r\nempty=\r\nlong=abcdefghijklmnopqrstuvwxyz0123456789\r\n");
+  EXPECT_EQ("", get_text("empty", "Player1"));
+  EXPECT_EQ("Player1", get_text("absent", "Player1"));
+  EXPECT_EQ("abcdefghijklmnopqrstuvwxyz01234", get_text("long", ""));
+  EXPECT_EQ("abcd", get_text("long", "", 5));
+}
+
+// 31 bytes of room: fifteen double-byte characters fill 30, so the sixteenth, which
+// would need bytes 31 and 32, must go whole rather than leave its lead byte behind.
+TEST_F(SettingsFile, ALongJapaneseTextLosesWholeCharactersOnly) {
+  const std::string sixteen = "あいうえおかきくけこさしすせそた";
+  ASSERT_EQ(32u, sixteen.size());
+  put("name", sixteen.c_str());
+  EXPECT_EQ(sixteen.substr(0, 30), get_text("name", ""));
+  put("name", ("a" + sixteen).c_str());
+  EXPECT_EQ(("a" + sixteen).substr(0, 31), get_text("name", ""));
+}
+
+TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
+  char out[8];
+  dbcs_copy(out, sizeof out, "ab表c");  // 表 has a trail byte that looks like a backslash
+  EXPECT_STREQ("ab表c", out);
+  dbcs_copy(out, 4, "ab表c");
+  EXPECT_STREQ("ab", out);
+  dbcs_copy(out, sizeof out, "ab\x82");  // a lead byte with no trail byte
+  EXPECT_STREQ("ab", out);
+  dbcs_copy(out, 1, "abc");
+  EXPECT_STREQ("", out);
+  dbcs_copy(out, sizeof out, "ｱｲｳｴｵｶｷｸ");  // half-width kana are single bytes
+  EXPECT_STREQ("ｱｲｳｴｵｶｷ", out);
+}
+
+TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
+  char old_directory[MAX_PATH], temp[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, old_directory);
+  GetTempPathA(MAX_PATH, temp);
+  ASSERT_TRUE(SetCurrentDirectoryA(temp));
+  put("where", "beside");
+  const bool in_temp = GetFileAttributesA("kotopai.ini") != INVALID_FILE_ATTRIBUTES;
+  const std::string read = get_text("where", "lost");
+  SetCurrentDirectoryA(old_directory);
+  EXPECT_FALSE(in_temp);
+  EXPECT_EQ("beside", read);
+  EXPECT_NE(std::string::npos, settings_text().find("where=beside"));
+
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string expected = module;
+  expected = expected.substr(0, expected.rfind('\\') + 1) + "kotopai.ini";
+  EXPECT_EQ(expected, settings_path());
+}
+
+}  // namespace
