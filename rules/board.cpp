@@ -1,0 +1,79 @@
+// The board tables, the cell layout, the removal history and restoring a deal.
+#include "board.h"
+#include "hint.h"
+
+namespace {
+
+// The state before anything was laid out or dealt: no cell holds a tile.
+constexpr Board empty_board() {
+  Board b{};
+  for (Cell& cell : b.cells) cell.state = CELL_NO_TILE;
+  return b;
+}
+
+bool valid_slot(int slot) { return slot >= 0 && slot < TILE_COUNT; }
+
+}  // namespace
+
+Board board = empty_board();
+int deal_table[TILE_COUNT];
+int selected_slot = NO_SELECTION;
+Rect tile_rects[TILE_COUNT];
+WindowHandle pai_windows[TILE_COUNT];
+
+Point line_anchor(int x, int y) {
+  const Rect& r = cell_at(x, y).cell_rect;
+  return Point{r.left + 12, r.top + 19};
+}
+
+void layout_cells() {
+  for (int x = 0; x < GRID_COLS; ++x) {
+    for (int y = 0; y < GRID_ROWS; ++y) {
+      int left = 20 + 36 * x;
+      int top = 35 + 49 * y;
+      cell_at(x, y).cell_rect = Rect{left, top, left + 35, top + 48};
+    }
+  }
+  // Tile pictures overhang their cell to the upper left: the tile is drawn as seen
+  // from there, so its top and left faces stick out of the cell.
+  for (int s = 0; s < TILE_COUNT; ++s) {
+    const Rect& r = slot_cell(s).cell_rect;
+    tile_rects[s] = Rect{r.left - 7, r.top - 14, r.right - 7, r.bottom - 14};
+  }
+}
+
+void clear_board() {
+  for (Cell& cell : board.cells) cell.state = CELL_NO_TILE;
+}
+
+// The removal order lives in the states themselves: every older removal ages by
+// one, so undo only has to bring back the tiles at TILE_REMOVED and age the rest back.
+void record_removal(int first, int second) {
+  if (!valid_slot(first) || !valid_slot(second)) return;
+  for (Cell& cell : board.cells) {
+    if (cell.state >= TILE_REMOVED) ++cell.state;
+  }
+  slot_cell(first).state = TILE_REMOVED;
+  slot_cell(second).state = TILE_REMOVED;
+}
+
+void restore_deal() {
+  clear_board();
+  for (int s = 0; s < TILE_COUNT; ++s) {
+    slot_cell(s).tile_id = deal_table[s];
+    slot_cell(s).state = TILE_IN_PLACE;
+  }
+  selected_slot = NO_SELECTION;
+}
+
+void board_reset() {
+  // A worker still reading the board would see it change under it.
+  hint_stop();
+  board = empty_board();
+  for (int s = 0; s < TILE_COUNT; ++s) {
+    deal_table[s] = 0;
+    tile_rects[s] = Rect{};
+    pai_windows[s] = nullptr;
+  }
+  selected_slot = NO_SELECTION;
+}

@@ -1,0 +1,96 @@
+// The board: layout, slot geometry, the removal history and restoring a deal.
+#include "rules_fixture.h"
+
+namespace {
+
+using BoardTest = RulesTest;
+
+int removed_count() {
+  int count = 0;
+  for (int s = 0; s < TILE_COUNT; ++s) count += slot_cell(s).state >= TILE_REMOVED;
+  return count;
+}
+
+}  // namespace
+
+TEST_F(BoardTest, LayoutPlacesCellsTilesAndAnchors) {
+  const Rect& first = slot_cell(0).cell_rect;
+  EXPECT_EQ(first.left, 56); EXPECT_EQ(first.top, 84); EXPECT_EQ(first.right, 91); EXPECT_EQ(first.bottom, 132);
+  const Rect& tile = tile_rects[0];
+  EXPECT_EQ(tile.left, 49); EXPECT_EQ(tile.top, 70); EXPECT_EQ(tile.right, 84); EXPECT_EQ(tile.bottom, 118);
+  const Rect& corner = cell_at(19, 9).cell_rect;
+  EXPECT_EQ(corner.left, 704); EXPECT_EQ(corner.top, 476); EXPECT_EQ(corner.right, 739); EXPECT_EQ(corner.bottom, 524);
+  EXPECT_EQ(line_anchor(1, 1).x, 68);
+  EXPECT_EQ(line_anchor(1, 1).y, 103);
+  // Column by column: the cell below (x, y) is the next element.
+  EXPECT_EQ(&cell_at(3, 4) + 1, &cell_at(3, 5));
+  EXPECT_EQ(&slot_cell(143), &cell_at(18, 8));
+  EXPECT_EQ(&slot_cell(18), &cell_at(1, 2));
+  const Rect& last_tile = tile_rects[143];
+  EXPECT_EQ(last_tile.left, cell_at(18, 8).cell_rect.left - 7);
+  EXPECT_EQ(last_tile.bottom, cell_at(18, 8).cell_rect.bottom - 14);
+}
+
+TEST_F(BoardTest, ResetLeavesNoTileAnywhere) {
+  fill_board();
+  selected_slot = 4;
+  board_reset();
+  for (const Cell& cell : board.cells) EXPECT_EQ(cell.state, CELL_NO_TILE);
+  EXPECT_EQ(selected_slot, NO_SELECTION);
+  EXPECT_EQ(pai_windows[7], nullptr);
+}
+
+TEST_F(BoardTest, RemovalsAgeOlderRemovalsAndCarryTheOrder) {
+  fill_board();
+  record_removal(0, 17);
+  record_removal(40, 41);
+  record_removal(100, 143);
+  EXPECT_EQ(slot_cell(0).state, 4);
+  EXPECT_EQ(slot_cell(17).state, 4);
+  EXPECT_EQ(slot_cell(40).state, 3);
+  EXPECT_EQ(slot_cell(143).state, TILE_REMOVED);
+  EXPECT_EQ(removed_count(), 6);
+  EXPECT_EQ(slot_cell(0).tile_id, 0);  // the id stays after removal
+}
+
+TEST_F(BoardTest, SeventyTwoRemovalsBringTheFirstPairToTheClearedState) {
+  fill_board();
+  for (int pair = 0; pair < PAIR_COUNT; ++pair) record_removal(2 * pair, 2 * pair + 1);
+  EXPECT_EQ(slot_cell(0).state, CLEARED_STATE);
+  EXPECT_EQ(slot_cell(1).state, CLEARED_STATE);
+  EXPECT_EQ(slot_cell(2).state, CLEARED_STATE - 1);
+  for (int x = 0; x < GRID_COLS; ++x) EXPECT_EQ(cell_at(x, 0).state, CELL_NO_TILE);  // the ring never ages
+}
+
+TEST_F(BoardTest, RemovalOfASlotOutsideTheDealIsIgnored) {
+  fill_board();
+  record_removal(3, 144);
+  record_removal(-1, 3);
+  EXPECT_EQ(removed_count(), 0);
+}
+
+TEST_F(BoardTest, RestoreDealPutsEveryTileBackAndDropsThePick) {
+  fill_board();
+  for (int s = 0; s < TILE_COUNT; ++s) deal_table[s] = TILE_COUNT - 1 - s;
+  record_removal(5, 9);
+  slot_cell(20).state = TILE_SELECTED;
+  selected_slot = 20;
+  restore_deal();
+  for (int s = 0; s < TILE_COUNT; ++s) {
+    ASSERT_EQ(slot_cell(s).state, TILE_IN_PLACE);
+    ASSERT_EQ(slot_cell(s).tile_id, TILE_COUNT - 1 - s);
+  }
+  EXPECT_EQ(cell_at(0, 0).state, CELL_NO_TILE);
+  EXPECT_EQ(cell_at(19, 5).state, CELL_NO_TILE);
+  EXPECT_EQ(selected_slot, NO_SELECTION);
+}
+
+TEST(SlotGeometry, SlotsCellsAndFaces) {
+  EXPECT_EQ(slot_x(0), 1); EXPECT_EQ(slot_y(0), 1);
+  EXPECT_EQ(slot_x(17), 18); EXPECT_EQ(slot_y(17), 1);
+  EXPECT_EQ(slot_x(18), 1); EXPECT_EQ(slot_y(18), 2);
+  EXPECT_EQ(slot_x(143), 18); EXPECT_EQ(slot_y(143), 8);
+  for (int id : {5, 41, 77, 113}) EXPECT_EQ(face_of(id), 5);
+  EXPECT_EQ(face_of(35), 35);
+  EXPECT_EQ(face_of(36), 0);
+}

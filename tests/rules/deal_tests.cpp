@@ -1,0 +1,230 @@
+// Deals: shuffled and easy deals, the build bands, replaying an easy deal, the
+// fall-back after failed builds, and the ranking of draws.
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <random>
+#include <vector>
+#include "connection.h"
+#include "deal.h"
+#include "deal_internal.h"
+#include "outcome.h"
+#include "rules_fixture.h"
+
+namespace {
+
+WindowHandle const MAIN_WINDOW = fake_window(999);
+
+long long clock_value = 0;
+long long test_clock() { return clock_value; }
+
+struct DealTest : RulesTest {
+  void SetUp() override {
+    RulesTest::SetUp();
+    deal_clock = test_clock;
+    clock_value = 1700000000;
+  }
+};
+
+std::vector<int> dealt() { return std::vector<int>(deal_table, deal_table + TILE_COUNT); }
+
+void expect_complete_deal() {
+  std::vector<int> ids = dealt();
+  std::sort(ids.begin(), ids.end());
+  for (int id = 0; id < TILE_COUNT; ++id) ASSERT_EQ(ids[id], id);
+  for (int s = 0; s < TILE_COUNT; ++s) {
+    ASSERT_EQ(slot_cell(s).state, TILE_IN_PLACE);
+    ASSERT_EQ(slot_cell(s).tile_id, deal_table[s]);
+  }
+  for (int x = 0; x < GRID_COLS; ++x) {
+    ASSERT_EQ(cell_at(x, 0).state, CELL_NO_TILE);
+    ASSERT_EQ(cell_at(x, GRID_ROWS - 1).state, CELL_NO_TILE);
+  }
+  EXPECT_EQ(selected_slot, NO_SELECTION);
+}
+
+bool in_band(int slot, int first, int last) { return slot >= first && slot <= last; }
+
+}  // namespace
+
+TEST_F(DealTest, EveryTileOnceInBothModes) {
+  for (int mode : {MODE_NORMAL, MODE_EASY}) {
+    for (int second = 0; second < 20; ++second) {
+      clock_value = 1700000000 + second * 7919;
+      selected_slot = 3;
+      new_deal(MAIN_WINDOW, mode);
+      expect_complete_deal();
+    }
+  }
+  EXPECT_TRUE(fake::boxes().empty());
+}
+
+TEST_F(DealTest, EasyDealsClearWhenThePairsAreTakenInBuildOrder) {
+  for (int second = 0; second < 150; ++second) {
+    clock_value = 1600000000 + second;
+    new_deal(MAIN_WINDOW, MODE_EASY);
+    ASSERT_EQ(last_build.placed, PAIR_COUNT);
+    EXPECT_EQ(board_is_stuck(), 0);
+    for (int k = 0; k < PAIR_COUNT; ++k) {
+      int c = last_build.first[k], d = last_build.second[k];
+      ASSERT_EQ(slot_cell(c).state, TILE_IN_PLACE);
+      ASSERT_EQ(slot_cell(d).state, TILE_IN_PLACE);
+      ASSERT_EQ(deal_table[d], deal_table[c] + PAIR_COUNT) << "pair " << k;
+      ASSERT_EQ(can_connect(slot_x(c), slot_y(c), slot_x(d), slot_y(d)), 1) << "second " << second << " pair " << k;
+      record_removal(c, d);
+    }
+    ASSERT_EQ(board_is_cleared(), 1);
+  }
+}
+
+TEST_F(DealTest, EasyBuildsOpenFromTheTopThenTheBottomEdge) {
+  for (int second = 0; second < 150; ++second) {
+    clock_value = 1500000000 + second * 13;
+    new_deal(MAIN_WINDOW, MODE_EASY);
+    ASSERT_EQ(last_build.placed, PAIR_COUNT);
+    for (int k = 0; k < PAIR_COUNT; ++k) {
+      int c = last_build.first[k], d = last_build.second[k];
+      if (k < PAIR_COUNT - 1) {
+        EXPECT_EQ(slots_apart(c, d), 1) << "pair " << k;
+      }
+      int first = 0, last = TILE_COUNT - 1;
+      if (k <= 2) last = 17;
+      else if (k <= 5) last = 35;
+      else if (k <= 14) last = 53;
+      else if (k <= 17) first = 126;
+      else if (k <= 20) first = 108;
+      else if (k <= 29) first = 90;
+      EXPECT_TRUE(in_band(c, first, last) && in_band(d, first, last)) << "pair " << k << ": " << c << ", " << d;
+    }
+  }
+}
+
+TEST_F(DealTest, DealsOfOneSecondAreTheSameAndOfTheNextDiffer) {
+  for (int mode : {MODE_NORMAL, MODE_EASY}) {
+    new_deal(MAIN_WINDOW, mode);
+    std::vector<int> first = dealt();
+    new_deal(MAIN_WINDOW, mode);
+    EXPECT_EQ(dealt(), first);
+    ++clock_value;
+    new_deal(MAIN_WINDOW, mode);
+    EXPECT_NE(dealt(), first);
+    --clock_value;
+  }
+}
+
+// The same second must not mean the same build: a retry that repeated the failed
+// build exactly could never succeed.
+TEST_F(DealTest, RetriesWithinOneSecondAreDifferentBuilds) {
+  std::vector<std::vector<int>> builds;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    build_solvable_deal(attempt);
+    builds.push_back(dealt());
+  }
+  for (int a = 0; a < 5; ++a)
+    for (int b = a + 1; b < 5; ++b) EXPECT_NE(builds[a], builds[b]) << a << " " << b;
+}
+
+TEST_F(DealTest, AfterEveryBuildFailsThePlayerIsToldAndGetsAShuffledDeal) {
+  new_deal(MAIN_WINDOW, MODE_NORMAL);
+  std::vector<int> shuffled = dealt();
+  pair_test_limit = 30;
+  EXPECT_EQ(build_solvable_deal(0), 0);
+  EXPECT_LT(last_build.placed, PAIR_COUNT);
+  new_deal(MAIN_WINDOW, MODE_EASY);
+  auto boxes = fake::boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  expect_box(boxes[0], MAIN_WINDOW, "失敗しました！", "牌の作成");
+  expect_complete_deal();
+  EXPECT_EQ(dealt(), shuffled);
+}
+
+// Recorded once from the generator; the Windows build of these tests must agree.
+TEST_F(DealTest, SameClockGivesTheSameDealOnEveryPlatform) {
+  clock_value = 1234567890;
+  new_deal(MAIN_WINDOW, MODE_NORMAL);
+  const std::vector<int> normal_start = {79, 118, 112, 61, 13, 98, 71, 143};
+  EXPECT_EQ(std::vector<int>(deal_table, deal_table + 8), normal_start);
+  new_deal(MAIN_WINDOW, MODE_EASY);
+  const std::vector<int> easy_start = {58, 75, 78, 3, 6, 18, 124, 105};
+  EXPECT_EQ(std::vector<int>(deal_table, deal_table + 8), easy_start);
+}
+
+TEST_F(DealTest, PartnerDrawEndsWhenOnlyNeighboursAreLeft) {
+  bool used[TILE_COUNT];
+  std::fill(used, used + TILE_COUNT, true);
+  const int c = 40;
+  for (int s : {c, c - 1, c + 1, c - DEAL_COLS}) used[s] = false;
+  EXPECT_EQ(draw_partner(SlotBand{0, TILE_COUNT}, c, used), -1);
+  used[c + DEAL_COLS + 1] = false;  // a diagonal neighbour is apart
+  deal_seed(7);
+  EXPECT_EQ(draw_partner(SlotBand{0, TILE_COUNT}, c, used), c + DEAL_COLS + 1);
+}
+
+TEST_F(DealTest, PartnerDrawStaysInItsBandAndOffTakenSlots) {
+  bool used[TILE_COUNT] = {};
+  for (int s = 126; s < 134; ++s) used[s] = true;
+  deal_seed(99);
+  for (int k = 0; k < 2000; ++k) {
+    int d = draw_partner(band_for_pair(16), 140, used);
+    ASSERT_TRUE(d >= 134 && d <= 143 && d != 140 && d != 139 && d != 141) << d;
+  }
+}
+
+TEST_F(DealTest, NewDealDropsThePickAndEveryRemoval) {
+  new_deal(MAIN_WINDOW, MODE_NORMAL);
+  record_removal(0, 1);
+  slot_cell(5).state = TILE_SELECTED;
+  selected_slot = 5;
+  new_deal(MAIN_WINDOW, MODE_EASY);
+  expect_complete_deal();
+}
+
+TEST(Ranking, EqualDrawsKeepTheirIndexOrder) {
+  const std::uint32_t draws[] = {5, 5, 5, 1};
+  int values[4];
+  rank_draws(draws, values, 4);
+  EXPECT_EQ(std::vector<int>(values, values + 4), (std::vector<int>{1, 2, 3, 0}));
+  const std::uint32_t same[] = {9, 9, 9, 9, 9, 9};
+  int order[6];
+  rank_draws(same, order, 6);
+  EXPECT_EQ(std::vector<int>(order, order + 6), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+}
+
+// With many ties the ranks must still be a permutation, and equal to a stable
+// sort of the draws.
+TEST(Ranking, RanksAreAStableSortOfTheDraws) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 2000; ++round) {
+    int count = 1 + static_cast<int>(rng() % 144);
+    std::uint32_t spread = 1 + rng() % 6;
+    std::vector<std::uint32_t> draws(count);
+    for (auto& draw : draws) draw = rng() % spread;
+    std::vector<int> values(count);
+    rank_draws(draws.data(), values.data(), count);
+    std::vector<int> by_draw(count);
+    std::iota(by_draw.begin(), by_draw.end(), 0);
+    std::stable_sort(by_draw.begin(), by_draw.end(), [&](int a, int b) { return draws[a] < draws[b]; });
+    for (int rank = 0; rank < count; ++rank) ASSERT_EQ(values[by_draw[rank]], rank) << "round " << round;
+  }
+}
+
+TEST(Ranking, RandomRankingIsAPermutationAndNeverWritesPastTheDeal) {
+  int values[200];
+  random_ranking(values, TILE_COUNT);
+  std::vector<int> sorted(values, values + TILE_COUNT);
+  std::sort(sorted.begin(), sorted.end());
+  for (int i = 0; i < TILE_COUNT; ++i) ASSERT_EQ(sorted[i], i);
+  random_ranking(values, 200);
+  for (int i = 0; i < 200; ++i) ASSERT_EQ(values[i], i);
+  random_ranking(values, 0);
+}
+
+TEST(SlotsApart, OnlyOrthogonalNeighboursAreClose) {
+  EXPECT_EQ(slots_apart(0, 1), 0);
+  EXPECT_EQ(slots_apart(0, 18), 0);
+  EXPECT_EQ(slots_apart(18, 0), 0);
+  EXPECT_EQ(slots_apart(0, 19), 1);   // diagonal
+  EXPECT_EQ(slots_apart(17, 18), 1);  // end of one row, start of the next
+  EXPECT_EQ(slots_apart(125, 143), 0);
+  EXPECT_EQ(slots_apart(0, 36), 1);
+}

@@ -1,0 +1,225 @@
+// The hint: scan order and marks, the stuck message, the dropped pick, and the
+// cooperative stop in every phase of the worker.
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <thread>
+#include <vector>
+#include "hint.h"
+#include "rules_fixture.h"
+
+namespace {
+
+WindowHandle const MAIN_WINDOW = fake_window(999);
+
+struct HintTest : RulesTest {
+  void SetUp() override {
+    RulesTest::SetUp();
+    empty_deal_area();
+  }
+};
+
+void tile(int slot, int tile_id, int state = TILE_IN_PLACE) {
+  slot_cell(slot).tile_id = tile_id;
+  slot_cell(slot).state = state;
+}
+
+// Three joinable tiles of face 0, one pair of face 1 and a removed third tile of
+// face 1 that must never light up.
+void three_and_two() {
+  tile(0, 0);
+  tile(5, 36);
+  tile(10, 72);
+  tile(20, 1);
+  tile(21, 37);
+  tile(30, 73, TILE_REMOVED);
+}
+
+bool scan_finished() { return !platform_thread_running(hint_thread); }
+
+bool any_tile_lit() {
+  for (int id = 0; id < TILE_COUNT; ++id) {
+    if (fake::look(IDB_PAI_FIRST + id) == MARK_HINT) return true;
+  }
+  return false;
+}
+
+int lit_tiles() {
+  int lit = 0;
+  for (int id = 0; id < TILE_COUNT; ++id) lit += fake::look(IDB_PAI_FIRST + id) == MARK_HINT;
+  return lit;
+}
+
+// Runs hint_stop on another thread and tells whether it came back in time.
+bool stop_returns_within(int ms) {
+  auto done = std::make_shared<std::atomic<bool>>(false);
+  std::thread([done] {
+    hint_stop();
+    done->store(true);
+  }).detach();
+  return fake::wait_until([&] { return done->load(); }, ms);
+}
+
+struct Mark {
+  int slot, from_a, from_b, to;
+};
+
+}  // namespace
+
+TEST_F(HintTest, LightsEveryRemovablePairInScanOrder) {
+  three_and_two();
+  fake::set_wait_mode(fake::WaitMode::instant);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until(scan_finished));
+  hint_stop();
+  const int pairs[4][2] = {{5, 0}, {10, 0}, {10, 5}, {21, 20}};
+  std::vector<Mark> expected;
+  for (auto& pair : pairs) {
+    expected.push_back(Mark{pair[0], MARK_NORMAL, MARK_SELECTED, MARK_HINT});
+    expected.push_back(Mark{pair[1], MARK_NORMAL, MARK_SELECTED, MARK_HINT});
+    expected.push_back(Mark{pair[0], MARK_HINT, 0, MARK_NORMAL});
+    expected.push_back(Mark{pair[1], MARK_HINT, 0, MARK_NORMAL});
+  }
+  auto recolors = fake::recolors();
+  ASSERT_EQ(recolors.size(), expected.size());
+  for (size_t k = 0; k < expected.size(); ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(recolors[k].window, fake_window(expected[k].slot));
+    EXPECT_EQ(recolors[k].image_id, IDB_PAI_FIRST + slot_cell(expected[k].slot).tile_id);
+    EXPECT_EQ(recolors[k].a, expected[k].from_a);
+    EXPECT_EQ(recolors[k].b, expected[k].from_b);
+    EXPECT_EQ(recolors[k].d, expected[k].to);
+    EXPECT_EQ(recolors[k].draw, 1);
+  }
+  EXPECT_EQ(fake::waits(), (std::vector<int>{1000, 500, 1000, 500, 1000, 500, 1000, 500}));
+  EXPECT_TRUE(fake::boxes().empty());
+  EXPECT_FALSE(any_tile_lit());
+  EXPECT_EQ(hint_thread, nullptr);
+}
+
+TEST_F(HintTest, DropsThePickBeforeTheScan) {
+  tile(3, 3, TILE_SELECTED);
+  tile(40, 39);
+  selected_slot = 3;
+  fake::set_wait_mode(fake::WaitMode::instant);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until(scan_finished));
+  EXPECT_EQ(selected_slot, NO_SELECTION);
+  EXPECT_EQ(slot_cell(3).state, TILE_IN_PLACE);
+  auto recolors = fake::recolors();
+  ASSERT_GE(recolors.size(), 1u);
+  EXPECT_EQ(recolors[0].window, fake_window(3));
+  EXPECT_EQ(recolors[0].a, MARK_SELECTED);
+  EXPECT_EQ(recolors[0].d, MARK_NORMAL);
+  EXPECT_EQ(recolors[0].draw, 1);
+}
+
+TEST_F(HintTest, StuckBoardIsReportedAtOnceWithoutMarks) {
+  tile(0, 0);
+  tile(1, 1);  // two tiles, different faces
+  fake::set_wait_mode(fake::WaitMode::until_stop);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until(scan_finished));
+  auto boxes = fake::boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  expect_box(boxes[0], MAIN_WINDOW, "手詰まりです。", "手詰まり");
+  EXPECT_TRUE(fake::recolors().empty());
+}
+
+TEST_F(HintTest, EmptyBoardShowsNothing) {
+  for (int s = 0; s < TILE_COUNT; ++s) tile(s, s, TILE_REMOVED + s / 2);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until(scan_finished));
+  EXPECT_TRUE(fake::boxes().empty());
+  EXPECT_TRUE(fake::recolors().empty());
+}
+
+TEST_F(HintTest, StopDuringAWaitReturnsAndLeavesNoTileLit) {
+  three_and_two();
+  fake::set_wait_mode(fake::WaitMode::until_stop);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until([] { return fake::waits().size() == 1; }));
+  EXPECT_EQ(lit_tiles(), 2);
+  size_t before = fake::recolors().size();
+  ASSERT_TRUE(stop_returns_within(10000));
+  EXPECT_EQ(hint_thread, nullptr);
+  EXPECT_FALSE(any_tile_lit());
+  // After the stop only the wipe of all 144 tiles was drawn, nothing by the worker.
+  auto recolors = fake::recolors();
+  ASSERT_EQ(recolors.size(), before + TILE_COUNT);
+  for (size_t k = before; k < recolors.size(); ++k) {
+    EXPECT_EQ(recolors[k].a, MARK_HINT);
+    EXPECT_EQ(recolors[k].d, MARK_NORMAL);
+  }
+}
+
+// The worker past its scan may be waiting on the player in the "stuck" box: the
+// stop must not wait for it, and must leave the tiles alone.
+TEST_F(HintTest, StopDoesNotWaitForTheStuckMessage) {
+  tile(0, 0);
+  tile(1, 1);
+  // Shared with the worker, which outlives the stop and may outlive this test's frame.
+  struct Player {
+    std::mutex gate;
+    std::condition_variable closed_changed;
+    bool closed = false;
+    std::atomic<bool> box_up{false}, box_gone{false};
+  };
+  auto player = std::make_shared<Player>();
+  fake::set_box_action([player](const fake::Box&) {
+    player->box_up = true;
+    std::unique_lock<std::mutex> lock(player->gate);
+    player->closed_changed.wait(lock, [&] { return player->closed; });
+    player->box_gone = true;
+  });
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until([&] { return player->box_up.load(); }));
+  ASSERT_TRUE(stop_returns_within(10000));
+  EXPECT_TRUE(fake::recolors().empty());
+  EXPECT_EQ(hint_thread, nullptr);
+  {
+    std::lock_guard<std::mutex> lock(player->gate);
+    player->closed = true;
+  }
+  player->closed_changed.notify_all();
+  EXPECT_TRUE(fake::wait_until([&] { return player->box_gone.load(); }));
+}
+
+TEST_F(HintTest, ManyStartsAndStopsNeitherHangNorLeaveMarks) {
+  three_and_two();
+  std::mt19937 rng(3);
+  for (int cycle = 0; cycle < 1000; ++cycle) {
+    hint_start(MAIN_WINDOW);
+    if (rng() % 4 == 0) std::this_thread::sleep_for(std::chrono::microseconds(rng() % 300));
+    hint_stop();
+    ASSERT_FALSE(any_tile_lit()) << "cycle " << cycle;
+  }
+  EXPECT_EQ(hint_thread, nullptr);
+}
+
+TEST_F(HintTest, ThreadThatCannotStartIsReported) {
+  three_and_two();
+  fake::set_thread_start_fails(true);
+  hint_start(MAIN_WINDOW);
+  EXPECT_EQ(hint_thread, nullptr);
+  auto boxes = fake::boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  expect_box(boxes[0], MAIN_WINDOW, "スレッドの作成に失敗しました。", "失敗");
+  hint_stop();
+  EXPECT_TRUE(fake::recolors().empty());
+}
+
+TEST_F(HintTest, StopWithoutAWorkerDoesNothing) {
+  hint_stop();
+  EXPECT_TRUE(fake::recolors().empty());
+  three_and_two();
+  fake::set_wait_mode(fake::WaitMode::instant);
+  hint_start(MAIN_WINDOW);
+  ASSERT_TRUE(fake::wait_until(scan_finished));
+  fake::clear_records();
+  hint_stop();  // finished by itself: its marks are already gone
+  EXPECT_TRUE(fake::recolors().empty());
+}
