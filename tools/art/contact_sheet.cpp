@@ -79,10 +79,14 @@ void write_contact_sheet(const std::string& path, const SheetParts& parts) {
     for (int x = 0; x < s.width; ++x)
       s.rgb[y * s.width + x] = parts.standard[pixel(pattern, (x / 2) % 8, (y / 2) % 8)];
 
-  // Earlier tiles first, so later ones lie above them as on the board.
-  for (int f = 0; f < 36; ++f)
-    blit(s, parts.faces[f], parts.tile_table, margin + (f % 9) * pitch_x, margin + (f / 9) * pitch_y,
-         scale, inside_tile_outline);
+  // One suit a row, the honours last; earlier tiles first, so later ones lie above them
+  // as on the board.
+  static const int order[36] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  10, 11, 12,
+                                13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25,
+                                26, 27, 28, 30, 31, 32, 33, 9,  19, 29, 34, 35};
+  for (int i = 0; i < 36; ++i)
+    blit(s, parts.faces[order[i]], parts.tile_table, margin + (i % 9) * pitch_x,
+         margin + (i / 9) * pitch_y, scale, inside_tile_outline);
 
   int top = margin + board_h + margin;
   blit(s, parts.omigoto, parts.omigoto_table, margin, top + (288 - 250) / 2, 1, inside_ellipse);
@@ -91,7 +95,12 @@ void write_contact_sheet(const std::string& path, const SheetParts& parts) {
   x += 64 + margin;
   blit(s, parts.icon, parts.standard, x, top, 4, opaque);
   x += 128 + margin;
-  blit(s, parts.icon, parts.standard, x, top + 160, 1, opaque);
   blit(s, parts.cursor, parts.standard, x, top, 4, opaque);
+  blit(s, parts.icon, parts.standard, x - margin - 128, top + 160, 1, opaque);
+  x += 128 + margin;
+  // The faces once more at their true size, as the player meets them.
+  for (int i = 0; i < 36; ++i)
+    blit(s, parts.faces[order[i]], parts.tile_table, x + (i % 9) * 36, top + (i / 9) * 49, 1,
+         inside_tile_outline);
   save_png(path, s);
 }

@@ -3,6 +3,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,26 @@ Coverage from_bitmap(const FT_Bitmap& b, int width, int height, int left, int to
   return c;
 }
 
+// The smallest box that holds every pixel with visible ink.
+Coverage trimmed(const Coverage& c) {
+  int left = c.width, top = c.height, right = -1, bottom = -1;
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x)
+      if (c.at(x, y) > 0.1f) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  Coverage out;
+  out.width = std::max(0, right - left + 1);
+  out.height = std::max(0, bottom - top + 1);
+  out.alpha.assign(size_t(out.width) * out.height, 0.0f);
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x) out.alpha[y * out.width + x] = c.at(left + x, top + y);
+  return out;
+}
+
 }  // namespace
 
 Coverage glyph_ink(FontKind font, char32_t code) {
@@ -94,6 +115,19 @@ Coverage glyph_em(FontKind font, char32_t code, int size, int bold) {
   Coverage em = from_bitmap(slot->bitmap, RENDER_SIZE, RENDER_SIZE, slot->bitmap_left,
                             baseline - slot->bitmap_top);
   return resample(bold > 0 ? thickened(em, bold) : em, size, size);
+}
+
+Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, double bold_y) {
+  FT_Face face = open_face(font);
+  FT_Set_Pixel_Sizes(face, 0, FT_UInt(size));
+  if (FT_Load_Char(face, code, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP)) {
+    std::fprintf(stderr, "no glyph for U+%04X\n", unsigned(code));
+    std::exit(1);
+  }
+  FT_Outline_EmboldenXY(&face->glyph->outline, FT_Pos(bold_x * 64), FT_Pos(bold_y * 64));
+  FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL);
+  const FT_Bitmap& b = face->glyph->bitmap;
+  return trimmed(from_bitmap(b, int(b.width), int(b.rows), 0, 0));
 }
 
 void stamp(Picture& p, const Rect& clip, const Coverage& c, int left, int top,

@@ -11,3 +11,4 @@ void draw_character(Picture& p, int number);  // 1-9: numeral over 萬
 void draw_circles(Picture& p, int number);    // 1-9
 void draw_bamboos(Picture& p, int number);    // 1-9, the one a bird
 void draw_lettered(Picture& p, int face);     // dragons, winds, lettering, seasons
+void draw_bird(Picture& p);                   // the one of bamboos
