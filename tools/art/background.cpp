@@ -67,8 +67,9 @@ Picture draw_tezumari(const Picture& pattern) {
   const Rect all = {0, 0, 32, 144};
   const char32_t word[4] = {U'手', U'詰', U'ま', U'り'};
   for (int i = 0; i < 4; ++i) {
-    Coverage c = glyph_em(GOTHIC, word[i], 30);
-    int left = 1, top = 36 * i + 3;
+    // Each character centred in its quarter of the height, with room for its edging.
+    Coverage c = glyph_hinted(GOTHIC, word[i], 29, 0.9, 0.9);
+    int left = (32 - c.width) / 2, top = 36 * i + (36 - c.height) / 2;
     stamp(p, all, grown(c), left + 1, top + 1, ink_edge, GREY);
     stamp(p, all, grown(c), left, top, ink_edge, SILVER);
     stamp(p, all, c, left, top, ink_face, WHITE);

@@ -17,13 +17,16 @@ void draw_art(Picture& p, int left, int top, const char* const* rows, int count,
     }
 }
 
-// One small tile: a 13 x 13 face with a one-pixel side to the right and below.
+// One small tile lit from the upper left: a 13 x 13 face with a bright top and left edge,
+// and a two-pixel side to the right and below.
 void small_tile(Picture& p, int left, int top, uint8_t face) {
   for (int y = 0; y < 15; ++y)
     for (int x = 0; x < 15; ++x) {
       uint8_t v = face;
-      if (x == 14 || y == 14) v = (x == 14 && y == 14) ? OLIVE : (x == 14 ? OLIVE : GREY);
+      if (x == 14) v = OLIVE;
+      else if (y == 14) v = GREY;
       else if (x == 13 || y == 13) v = SILVER;
+      else if ((x == 0 || y == 0) && face != WHITE) v = WHITE;
       set_pixel(p, left + x, top + y, v);
     }
 }

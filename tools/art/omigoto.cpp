@@ -45,7 +45,7 @@ Coverage word_coverage() {
   word.height = H;
   word.alpha.assign(size_t(W) * H, 0.0f);
   const char32_t letters[4] = {U'お', U'み', U'ご', U'と'};
-  const int size = 124, pitch = 104, left = 32, top = 56;
+  const int size = 128, pitch = 103, left = 32, top = 54;
   for (int i = 0; i < 4; ++i) {
     Coverage c = glyph_em(GOTHIC, letters[i], size, 26);
     for (int y = 0; y < c.height; ++y)
@@ -84,6 +84,11 @@ std::vector<Colour> render() {
         Colour face = mix({255, 255, 255}, {200, 215, 245}, edge * 0.6);
         c = mix(c, face, a);
       }
+      // A darker rim just inside the ellipse the window is cut to, so the banner has an edge.
+      double ex = (x + 0.5 - W / 2.0) / (W / 2.0), ey = (y + 0.5 - H / 2.0) / (H / 2.0);
+      double rim = (1.0 - std::sqrt(ex * ex + ey * ey)) * (H / 2.0);
+      if (rim < 3.0) c = mix(c, {70, 130, 80}, std::max(0.0, 1.0 - std::fabs(rim - 1.5) / 1.5));
+      else if (rim < 10.0) c = mix(c, {160, 205, 160}, (10.0 - rim) / 7.0 * 0.6);
       img[y * W + x] = c;
     }
   return img;
