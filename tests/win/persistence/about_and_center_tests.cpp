@@ -1,0 +1,72 @@
+// The About box as a player meets it, and the centring every dialog relies on.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "about_dialog.h"
+#include "app_identity.h"
+#include "box_catcher.h"
+#include "center_window.h"
+#include "dialog_checks.h"
+#include "resource.h"
+
+namespace {
+
+TEST(AboutDialog, ShowsIconTitleAndCreditStaysThroughEscAndClosesOnEnter) {
+  bool closed_by_enter = false;
+  BoxCatcher catcher([&](HWND dialog) {
+    expect_dialog_frame(dialog, 137, 65, "バージョン情報", "ＭＳ Ｐゴシック", 11);
+    expect_control_at(dialog, IDOK, 44, 42, 50, 14);
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDOK), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+
+    HWND icon = child_at(dialog, 7, 7);
+    ASSERT_NE(nullptr, icon);
+    EXPECT_EQ(SS_ICON, GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK);
+    EXPECT_NE(0, SendMessageA(icon, STM_GETICON, 0, 0));
+
+    HWND title = child_at(dialog, 28, 10);
+    HWND credit = child_at(dialog, 50, 24);
+    ASSERT_NE(nullptr, title);
+    ASSERT_NE(nullptr, credit);
+    EXPECT_EQ("『Kotopai』  Ver. 1.0a", window_text(title));
+    const std::string credit_text = window_text(credit);
+    EXPECT_EQ(0u, credit_text.rfind("by ", 0));
+    // The credit must fit its line in the dialog's own font.
+    HDC dc = GetDC(credit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    SIZE extent;
+    GetTextExtentPoint32A(dc, credit_text.c_str(), static_cast<int>(credit_text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(credit, dc);
+    RECT line;
+    GetClientRect(credit, &line);
+    EXPECT_LE(extent.cx, line.right);
+
+    expect_stays_open_on_escape_and_close(dialog);
+    press_dialog_key(dialog, VK_RETURN);
+    closed_by_enter = !is_open(dialog);
+  });
+  EXPECT_EQ(1, run_dialog(IDD_ABOUT, about_dialog_proc, 0));
+  EXPECT_TRUE(closed_by_enter);
+}
+
+TEST(CenterWindow, MovesAHiddenWindowToTheMiddleKeepingItsSizeAndHidden) {
+  RECT desktop;
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  for (SIZE size : {SIZE{301, 201}, SIZE{780, 580}, SIZE{desktop.right + 101, 50}}) {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 10, 20, size.cx, size.cy, nullptr, nullptr,
+                                  app_instance, nullptr);
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(0, center_window(window));
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ((desktop.right - size.cx) / 2, rect.left);  // negative when wider: truncated toward 0
+    EXPECT_EQ((desktop.bottom - size.cy) / 2, rect.top);
+    EXPECT_EQ(size.cx, rect.right - rect.left);
+    EXPECT_EQ(size.cy, rect.bottom - rect.top);
+    EXPECT_FALSE(IsWindowVisible(window));
+    DestroyWindow(window);
+  }
+}
+
+}  // namespace
