@@ -28,9 +28,9 @@ struct Type {
   double bold_x, bold_y;
 };
 
-const Type BIG = {MINCHO, 32, 1.0, 0.5};     // dragons and winds
-const Type NUMERAL = {MINCHO, 19, 0.7, 0.35};
-const Type MAN = {MINCHO, 27, 0.9, 0.45};
+const Type BIG = {MINCHO, 32, 1.0, 1.0};     // dragons and winds
+const Type NUMERAL = {MINCHO, 19, 1.0, 1.0};
+const Type MAN = {MINCHO, 27, 1.0, 0.5};
 const Type SEASON = {GOTHIC, 13, 0, 0};
 const Type LETTER = {GOTHIC, 17, 0.6, 0.3};
 
