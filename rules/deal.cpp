@@ -68,10 +68,13 @@ long long (*deal_clock)() = calendar_seconds;
 BuildRecord last_build;
 int pair_test_limit = PAIR_TEST_LIMIT;
 
+// Seeds are consecutive clock seconds: a mixing step first, so that neighbouring
+// seconds start far apart in the generator's sequence.
 void deal_seed(long long seed) {
-  generator_state = 0;
-  deal_draw();
-  generator_state += static_cast<std::uint64_t>(seed);
+  std::uint64_t z = static_cast<std::uint64_t>(seed) + 0x9E3779B97F4A7C15ULL;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+  generator_state = z ^ (z >> 31);
   deal_draw();
 }
 
