@@ -84,13 +84,3 @@ TEST_F(BoardTest, RestoreDealPutsEveryTileBackAndDropsThePick) {
   EXPECT_EQ(cell_at(19, 5).state, CELL_NO_TILE);
   EXPECT_EQ(selected_slot, NO_SELECTION);
 }
-
-TEST(SlotGeometry, SlotsCellsAndFaces) {
-  EXPECT_EQ(slot_x(0), 1); EXPECT_EQ(slot_y(0), 1);
-  EXPECT_EQ(slot_x(17), 18); EXPECT_EQ(slot_y(17), 1);
-  EXPECT_EQ(slot_x(18), 1); EXPECT_EQ(slot_y(18), 2);
-  EXPECT_EQ(slot_x(143), 18); EXPECT_EQ(slot_y(143), 8);
-  for (int id : {5, 41, 77, 113}) EXPECT_EQ(face_of(id), 5);
-  EXPECT_EQ(face_of(35), 35);
-  EXPECT_EQ(face_of(36), 0);
-}
