@@ -32,7 +32,7 @@ int ini_exists(const char* file_name) {
 // reading stops at the first other character ("12abc" is 12). Text with no digit
 // there (empty, letters, a lone sign) gives the default. A number beyond the 32-bit
 // range is clamped to INT_MIN or INT_MAX, so a huge time still sorts as huge.
-int ini_parse_int(const char* text, int default_value) {
+static int parse_int(const char* text, int default_value) {
   const char* p = text;
   while (*p == ' ' || *p == '\t') ++p;
   bool negative = false;
@@ -53,7 +53,7 @@ int ini_get_int(const char* section, const char* key, int default_value, const c
   char text[INT_TEXT_SIZE];
   // An absent key reads as the empty text, which has no digit: the default.
   GetPrivateProfileStringA(section, key, "", text, sizeof text, path);
-  return ini_parse_int(text, default_value);
+  return parse_int(text, default_value);
 }
 
 void ini_get_string(const char* section, const char* key, const char* default_value,

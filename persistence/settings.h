@@ -9,6 +9,3 @@ int ini_get_int(const char* section, const char* key, int default_value, const c
 void ini_get_string(const char* section, const char* key, const char* default_value,
                     char* out, int out_size, const char* file_name);
 void ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
-
-// The integer rule of ini_get_int applied to a text already read (exposed for its tests).
-int ini_parse_int(const char* text, int default_value);

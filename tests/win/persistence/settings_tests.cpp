@@ -59,7 +59,8 @@ TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
   write_settings(
       "[Test]\r\nempty=\r\nletters=abc\r\nspaces=   42\r\nplus=+17\r\ntail=12abc\r\n"
       "sign=-\r\nhuge=99999999999\r\ntiny=-99999999999\r\nzeros=0000000000000000000000000005\r\n"
-      "hex=0x10\r\nspaced sign=- 3\r\n");
+      "hex=0x10\r\nspaced sign=- 3\r\nabove=2147483648\r\nbelow=-2147483649\r\n"
+      "many=" + std::string(300, '9') + "\r\n");
   EXPECT_EQ(9, get("empty", 9));
   EXPECT_EQ(9, get("letters", 9));
   EXPECT_EQ(42, get("spaces", 9));
@@ -71,14 +72,9 @@ TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
   EXPECT_EQ(5, get("zeros", 9));
   EXPECT_EQ(0, get("hex", 9));
   EXPECT_EQ(9, get("spaced sign", 9));
-}
-
-TEST(IntegerRule, ParsesWithoutTheProfileFunctions) {
-  EXPECT_EQ(-1, ini_parse_int("\t-1", 5));
-  EXPECT_EQ(5, ini_parse_int("+", 5));
-  EXPECT_EQ(INT_MAX, ini_parse_int("2147483648", 5));
-  EXPECT_EQ(INT_MIN, ini_parse_int("-2147483649", 5));
-  EXPECT_EQ(INT_MAX, ini_parse_int(std::string(300, '9').c_str(), 5));
+  EXPECT_EQ(INT_MAX, get("above", 9));
+  EXPECT_EQ(INT_MIN, get("below", 9));
+  EXPECT_EQ(INT_MAX, get("many", 9));
 }
 
 TEST_F(SettingsFile, AnEmptyTextIsEmptyAndALongOneIsCutAndTerminated) {
