@@ -23,7 +23,7 @@ target_link_libraries(kotopai_app PUBLIC kotopai_rules ${SYSTEM_LIBS})
 target_compile_options(kotopai_app PRIVATE ${WARNINGS})
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/kotopai.rc)
-file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 
 add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
