@@ -1,0 +1,123 @@
+// A stand-in main window for the presentation tests.
+#include "test_windows.h"
+#include <cstring>
+#include "banner_windows.h"
+#include "board.h"
+#include "presentation_state.h"
+#include "tile_windows.h"
+
+ParentLog parent_log;
+
+namespace {
+
+const char* const PARENT_CLASS = "Presentation Test Parent";
+
+LRESULT CALLBACK parent_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAI_CLICK:
+      ++parent_log.pai_clicks;
+      parent_log.last_click = lparam;
+      return 0;
+    case WM_COMMAND:
+      ++parent_log.commands;
+      parent_log.last_command = wparam;
+      return 0;
+    case WM_LBUTTONDOWN:
+      ++parent_log.left_clicks;
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+void register_class(const char* name, WNDPROC procedure, HBRUSH background) {
+  WNDCLASSA window_class = {};
+  window_class.style = CS_HREDRAW | CS_VREDRAW;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+  window_class.hbrBackground = background;
+  window_class.lpszClassName = name;
+  RegisterClassA(&window_class);
+}
+
+void register_classes() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  register_class(PARENT_CLASS, parent_proc, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+  register_class("Pai Window", pai_wnd_proc, nullptr);
+  register_class("Omigoto Window", omigoto_wnd_proc, nullptr);
+  register_class("Tezumari Window", tezumari_wnd_proc, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+}
+
+}  // namespace
+
+// One parent serves every test: destroying a top-level window costs Wine about two
+// seconds without a window manager, its children cost nothing.
+HWND create_test_parent() {
+  static HWND parent = nullptr;
+  register_classes();
+  parent_log = ParentLog{};
+  board_reset();
+  layout_cells();
+  for (int s = 0; s < TILE_COUNT; ++s) deal_table[s] = s;
+  // Topmost at the screen's origin, so client and screen coordinates agree and no
+  // other program's window on the shared display hides it.
+  if (!IsWindow(parent))
+    parent = CreateWindowExA(WS_EX_TOPMOST, PARENT_CLASS, "presentation tests",
+                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 780, 580, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  pump_messages();
+  return parent;
+}
+
+void create_presentation_children(HWND parent) {
+  create_omigoto_window(parent);
+  create_tezumari_window(parent);
+  create_pai_windows(parent);
+  UpdateWindow(parent);
+  RedrawWindow(parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  pump_messages();
+}
+
+void destroy_test_parent(HWND parent) {
+  while (HWND child = GetWindow(parent, GW_CHILD)) DestroyWindow(child);
+  pump_messages();
+  presentation_reset();
+  board_reset();
+}
+
+void pump_messages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+COLORREF table_color(const unsigned char* dib, int index) {
+  const unsigned char* entry = dib + 40 + 4 * index;
+  return RGB(entry[2], entry[1], entry[0]);
+}
+
+int pixel_index(const unsigned char* dib, int x, int y) {
+  int width, height;
+  std::memcpy(&width, dib + 4, sizeof width);
+  std::memcpy(&height, dib + 8, sizeof height);
+  int stride = (width + 3) / 4 * 4;
+  return dib[40 + 4 * 256 + (height - 1 - y) * stride + x];
+}
+
+POINT ground_point(const unsigned char* dib) {
+  for (int y = 0; y < 62; ++y)
+    for (int x = 0; x < 43; ++x)
+      if (pixel_index(dib, x, y) == 16) return POINT{x, y};
+  return POINT{-1, -1};
+}
+
+HWND window_at(HWND parent, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(parent, &point);
+  return WindowFromPoint(point);
+}

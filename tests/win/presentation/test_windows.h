@@ -1,0 +1,31 @@
+// A stand-in main window for the presentation tests: the three child classes with
+// the game's procedures, and a parent that records what its children send it.
+#pragma once
+#include <windows.h>
+
+struct ParentLog {
+  int pai_clicks;
+  LPARAM last_click;     // lParam of the last WM_PAI_CLICK
+  int commands;
+  WPARAM last_command;   // wParam of the last WM_COMMAND
+  int left_clicks;       // left clicks that reached the parent itself
+};
+extern ParentLog parent_log;
+
+// Registers the classes once per process and gives a visible top-level parent
+// without children, with the board laid out and deal_table[s] = s.
+HWND create_test_parent();
+// Creates both banners and the tile windows as the main window does, then paints.
+void create_presentation_children(HWND parent);
+// Destroys the parent's children and sets presentation and board back to their start.
+void destroy_test_parent(HWND parent);
+
+void pump_messages();
+// The RGB colour that colour index `index` has in the packed DIB's table.
+COLORREF table_color(const unsigned char* dib, int index);
+// The colour index at (x, y), counted from the top left, of an 8-bit packed DIB.
+int pixel_index(const unsigned char* dib, int x, int y);
+// The first pixel, from the top left, that shows the face ground (index 16).
+POINT ground_point(const unsigned char* dib);
+// The child of the screen under a point given in the parent's client coordinates.
+HWND window_at(HWND parent, int x, int y);
