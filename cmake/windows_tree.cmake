@@ -79,3 +79,11 @@ foreach(dir ${WIN_TEST_DIRS})
   add_test(NAME ${name}_tests COMMAND ${name}_tests)
   set_tests_properties(${name}_tests PROPERTIES TIMEOUT 900)
 endforeach()
+
+# Console benchmarks of the Windows side (one program per file), run by hand under Wine.
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(src ${WIN_BENCH_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${RESOURCE_SCRIPT})
+  target_link_libraries(${name} PRIVATE kotopai_app)
+endforeach()

@@ -10,14 +10,8 @@
 
 namespace {
 
-class Banners : public testing::Test {
+class Banners : public PresentationWindows {
  protected:
-  void SetUp() override {
-    parent = create_test_parent();
-    create_presentation_children(parent);
-  }
-  void TearDown() override { destroy_test_parent(parent); }
-
   void expect_placed(HWND window, int id, int left, int top, int width, int height) {
     ASSERT_TRUE(IsWindow(window));
     EXPECT_EQ(GetParent(window), parent);
@@ -32,7 +26,6 @@ class Banners : public testing::Test {
     EXPECT_EQ(rect.bottom - rect.top, height);
   }
 
-  HWND parent = nullptr;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A stand-in main window for the presentation tests: the three child classes with
 // the game's procedures, and a parent that records what its children send it.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 
 struct ParentLog {
@@ -29,3 +30,15 @@ int pixel_index(const unsigned char* dib, int x, int y);
 POINT ground_point(const unsigned char* dib);
 // The child of the screen under a point given in the parent's client coordinates.
 HWND window_at(HWND parent, int x, int y);
+
+// A test with the parent, both banners and the 144 tile windows made afresh.
+class PresentationWindows : public testing::Test {
+ protected:
+  void SetUp() override {
+    parent = create_test_parent();
+    create_presentation_children(parent);
+  }
+  void TearDown() override { destroy_test_parent(parent); }
+
+  HWND parent = nullptr;
+};

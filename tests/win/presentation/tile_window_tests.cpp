@@ -13,14 +13,8 @@ namespace {
 constexpr int WIDTH = 43;
 constexpr int HEIGHT = 62;
 
-class TileWindows : public testing::Test {
+class TileWindows : public PresentationWindows {
  protected:
-  void SetUp() override {
-    parent = create_test_parent();
-    create_presentation_children(parent);
-  }
-  void TearDown() override { destroy_test_parent(parent); }
-
   static HWND tile(int slot) { return static_cast<HWND>(pai_windows[slot]); }
 
   // Compares every pixel inside the tile's outline with the colours its buffer names.
@@ -52,7 +46,6 @@ class TileWindows : public testing::Test {
     return color;
   }
 
-  HWND parent = nullptr;
 };
 
 }  // namespace
