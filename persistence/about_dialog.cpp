@@ -13,14 +13,17 @@ static INT_PTR on_ok(HWND dialog) {
   return TRUE;
 }
 
+static INT_PTR on_command(HWND dialog, int id) {
+  if (id == IDOK) return on_ok(dialog);
+  if (id == IDCANCEL) return TRUE;
+  return FALSE;
+}
+
 // Only OK or Enter closes the box; Esc and the close keystroke are swallowed.
 INT_PTR CALLBACK about_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: return on_init(dialog);
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK) return on_ok(dialog);
-      if (LOWORD(wparam) == IDCANCEL) return TRUE;
-      return FALSE;
+    case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
   }
   return FALSE;
 }

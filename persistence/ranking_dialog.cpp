@@ -87,14 +87,17 @@ static INT_PTR on_edit_color(HDC dc) {
   return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
+static INT_PTR on_command(HWND dialog, int id) {
+  if (id == IDOK) return on_ok(dialog);
+  if (id == IDCANCEL) return TRUE;  // Esc and the close keystroke leave it open
+  return FALSE;
+}
+
 INT_PTR CALLBACK ranking_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: return on_init(dialog, lparam);
     case WM_CTLCOLOREDIT: return on_edit_color(reinterpret_cast<HDC>(wparam));
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK) return on_ok(dialog);
-      if (LOWORD(wparam) == IDCANCEL) return TRUE;  // Esc and the close keystroke leave it open
-      return FALSE;
+    case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
   }
   return FALSE;
 }

@@ -50,13 +50,16 @@ static INT_PTR on_cancel(HWND dialog) {
   return TRUE;
 }
 
+static INT_PTR on_command(HWND dialog, int id) {
+  if (id == IDOK) return on_ok(dialog);
+  if (id == IDCANCEL) return on_cancel(dialog);
+  return FALSE;
+}
+
 INT_PTR CALLBACK shortcut_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: return on_init(dialog);
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK) return on_ok(dialog);
-      if (LOWORD(wparam) == IDCANCEL) return on_cancel(dialog);
-      return FALSE;
+    case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
   }
   return FALSE;
 }
