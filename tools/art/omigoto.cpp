@@ -61,17 +61,28 @@ Coverage word_coverage() {
 
 std::vector<Colour> render() {
   Coverage word = word_coverage();
+  // The body of each letter is its face grown by two pixels, so a blue line runs round the
+  // white face on every side, also where the light falls.
+  Coverage body = word;
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      float m = 0;
+      for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+          if (dx * dx + dy * dy <= 5) m = std::max(m, word.at(x + dx, y + dy));
+      body.alpha[y * W + x] = m;
+    }
   std::vector<Colour> img(size_t(W) * H);
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
       Colour c = ground(x, y);
       // A soft shadow cast down and to the right on the ground.
       double shade = 0;
-      for (int k = DEPTH + 2; k <= DEPTH + 6; ++k) shade += word.at(x - k, y - k) / 5.0;
+      for (int k = DEPTH + 2; k <= DEPTH + 6; ++k) shade += body.at(x - k, y - k) / 5.0;
       c = mix(c, {120, 160, 120}, shade * 0.55);
       // The sides: the letter's outline pushed back, darkest furthest from the face.
-      for (int k = DEPTH; k >= 1; --k) {
-        double a = word.at(x - k, y - k);
+      for (int k = DEPTH; k >= 0; --k) {
+        double a = body.at(x - k, y - k);
         if (a <= 0) continue;
         double t = double(k) / DEPTH;
         Colour side = mix({40, 60, 190}, {0, 0, 96}, t);
