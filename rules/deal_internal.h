@@ -8,8 +8,8 @@
 void deal_seed(long long seed);
 std::uint32_t deal_draw();
 
-// Ranks draws[0..count-1] into values: a permutation of 0..count-1 in which equal
-// draws keep their index order.
+// Ranks draws[0..count-1] (count at most TILE_COUNT) into values: a permutation
+// of 0..count-1 in which equal draws keep their index order.
 void rank_draws(const std::uint32_t* draws, int* values, int count);
 
 // A band of candidate slots for one pair of an easy build.

@@ -2,7 +2,6 @@
 // fall-back after failed builds, and the ranking of draws.
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <random>
 #include <vector>
 #include "connection.h"
@@ -190,21 +189,34 @@ TEST(Ranking, EqualDrawsKeepTheirIndexOrder) {
   EXPECT_EQ(std::vector<int>(order, order + 6), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
-// With many ties the ranks must still be a permutation, and equal to a stable
-// sort of the draws.
-TEST(Ranking, RanksAreAStableSortOfTheDraws) {
+// The ranking as first described: count the smaller draws, then walk the indices
+// in order and push every other index holding the same rank up by one.
+std::vector<int> rank_then_bump(const std::vector<std::uint32_t>& draws) {
+  int count = static_cast<int>(draws.size());
+  std::vector<int> values(count, 0);
+  for (int i = 0; i < count; ++i)
+    for (int j = 0; j < count; ++j) values[i] += draws[j] < draws[i];
+  for (int i = 0; i < count; ++i)
+    for (int j = 0; j < count; ++j)
+      if (j != i && values[j] == values[i]) ++values[j];
+  return values;
+}
+
+// With many ties the ranks must still be a permutation that keeps equal draws in
+// index order, exactly as counting and bumping gives them.
+TEST(Ranking, RanksMatchCountingAndBumpingEvenWithManyTies) {
   std::mt19937 rng(5);
   for (int round = 0; round < 2000; ++round) {
-    int count = 1 + static_cast<int>(rng() % 144);
+    int count = 1 + static_cast<int>(rng() % TILE_COUNT);
     std::uint32_t spread = 1 + rng() % 6;
     std::vector<std::uint32_t> draws(count);
-    for (auto& draw : draws) draw = rng() % spread;
+    for (auto& draw : draws) draw = round % 2 ? rng() : rng() % spread;
     std::vector<int> values(count);
     rank_draws(draws.data(), values.data(), count);
-    std::vector<int> by_draw(count);
-    std::iota(by_draw.begin(), by_draw.end(), 0);
-    std::stable_sort(by_draw.begin(), by_draw.end(), [&](int a, int b) { return draws[a] < draws[b]; });
-    for (int rank = 0; rank < count; ++rank) ASSERT_EQ(values[by_draw[rank]], rank) << "round " << round;
+    ASSERT_EQ(values, rank_then_bump(draws)) << "round " << round;
+    std::vector<int> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < count; ++i) ASSERT_EQ(sorted[i], i);
   }
 }
 
