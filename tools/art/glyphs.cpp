@@ -117,10 +117,11 @@ Coverage glyph_em(FontKind font, char32_t code, int size, int bold) {
   return resample(bold > 0 ? thickened(em, bold) : em, size, size);
 }
 
-Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, double bold_y) {
+Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, double bold_y, bool mono) {
   FT_Face face = open_face(font);
   FT_Set_Pixel_Sizes(face, 0, FT_UInt(size));
-  if (FT_Load_Char(face, code, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP)) {
+  FT_Int32 load = mono ? FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT : FT_LOAD_DEFAULT;
+  if (FT_Load_Char(face, code, load | FT_LOAD_NO_BITMAP)) {
     std::fprintf(stderr, "no glyph for U+%04X\n", unsigned(code));
     std::exit(1);
   }
@@ -128,8 +129,16 @@ Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, dou
   // half keeps strokes that the hinting put on whole pixels on whole pixels.
   FT_Outline_EmboldenXY(&face->glyph->outline, FT_Pos(bold_x * 64), FT_Pos(bold_y * 64));
   FT_Outline_Translate(&face->glyph->outline, FT_Pos(bold_x * 32), FT_Pos(bold_y * 32));
-  FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL);
-  const FT_Bitmap& b = face->glyph->bitmap;
+  FT_Render_Glyph(face->glyph, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL);
+  FT_Bitmap b = face->glyph->bitmap;
+  if (!mono) return trimmed(from_bitmap(b, int(b.width), int(b.rows), 0, 0));
+  // One bit a pixel: spread it to bytes so the coverage reader can take it like the rest.
+  std::vector<unsigned char> bytes(size_t(b.width) * b.rows);
+  for (unsigned y = 0; y < b.rows; ++y)
+    for (unsigned x = 0; x < b.width; ++x)
+      bytes[y * b.width + x] = (b.buffer[y * b.pitch + x / 8] >> (7 - x % 8)) & 1 ? 255 : 0;
+  b.buffer = bytes.data();
+  b.pitch = int(b.width);
   return trimmed(from_bitmap(b, int(b.width), int(b.rows), 0, 0));
 }
 

@@ -15,8 +15,10 @@ Coverage glyph_in_box(FontKind font, char32_t code, int width, int height);
 Coverage glyph_em(FontKind font, char32_t code, int size, int bold = 0);
 
 // The character rendered for the screen at `size` pixels per em: hinted, so strokes sit on
-// whole pixels, and emboldened by `bold_x`, `bold_y` pixels; cropped to its ink.
-Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, double bold_y);
+// whole pixels, and emboldened by `bold_x`, `bold_y` pixels; cropped to its ink. `mono`
+// asks for a two-level rendering hinted for that, which keeps small type legible.
+Coverage glyph_hinted(FontKind font, char32_t code, int size, double bold_x, double bold_y,
+                      bool mono = false);
 
 // Puts a coverage on a picture at (left, top): ink(alpha) names the index for each
 // level, or -1 to leave the pixel alone. Pixels outside `clip` are never touched.

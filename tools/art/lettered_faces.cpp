@@ -26,17 +26,18 @@ struct Type {
   FontKind font;
   int size;
   double bold_x, bold_y;
+  bool mono;
 };
 
-const Type BIG = {MINCHO, 32, 1.0, 1.0};     // dragons and winds
-const Type NUMERAL = {MINCHO, 19, 1.0, 1.0};
-const Type MAN = {MINCHO, 27, 1.0, 0.5};
-const Type SEASON = {GOTHIC, 13, 0, 0};
-const Type LETTER = {GOTHIC, 17, 0.6, 0.3};
+const Type BIG = {MINCHO, 32, 1.0, 1.0, false};     // dragons and winds
+const Type NUMERAL = {MINCHO, 19, 1.0, 1.0, false};
+const Type MAN = {MINCHO, 27, 1.0, 0.5, false};
+const Type SEASON = {GOTHIC, 14, 0, 0, true};
+const Type LETTER = {GOTHIC, 17, 0.6, 0.3, false};
 
 // Puts a character with its ink centred on (centre_x, centre_y).
 void put(Picture& p, const Type& type, char32_t code, double centre_x, double centre_y, int colour) {
-  Coverage c = glyph_hinted(type.font, code, type.size, type.bold_x, type.bold_y);
+  Coverage c = glyph_hinted(type.font, code, type.size, type.bold_x, type.bold_y, type.mono);
   int left = int(centre_x - c.width / 2.0 + 0.5), top = int(centre_y - c.height / 2.0 + 0.5);
   stamp(p, TILE_GROUND, c, left, top, colour == T_BLACK ? ink_black : ink_solid, colour);
 }
