@@ -20,6 +20,9 @@ target_include_directories(kotopai_app PUBLIC
   ${CMAKE_SOURCE_DIR}/presentation ${CMAKE_SOURCE_DIR}/persistence
   ${CMAKE_SOURCE_DIR}/shell ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(kotopai_app PUBLIC kotopai_rules ${SYSTEM_LIBS})
+# The rules call back into the platform operations defined here: a cycle of two
+# static libraries, which CMake resolves by repeating them on the link line.
+target_link_libraries(kotopai_rules PUBLIC kotopai_app)
 target_compile_options(kotopai_app PRIVATE ${WARNINGS})
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/kotopai.rc)

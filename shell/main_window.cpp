@@ -1,0 +1,73 @@
+// The main window's procedure: which message goes where.
+#include "main_window.h"
+#include "app_identity.h"
+#include "clock.h"
+#include "creation.h"
+#include "elapsed_time.h"
+#include "shell_state.h"
+#include "shutdown.h"
+#include "startup_probe.h"
+#include "status_bar.h"
+#include "window_classes.h"
+
+namespace {
+
+LRESULT on_paint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  const RECT& area = paint.rcPaint;
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, back_dc,
+         area.left, area.top, SRCCOPY);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+POINT screen_point(LPARAM lparam) {
+  return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+}
+
+void on_timer(UINT_PTR id) {
+  switch (id) {
+    case TIMER_CLOCK: show_clock(); break;
+    case TIMER_ELAPSED: elapsed_tick(); break;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE: create_main_window_contents(window); return 0;
+    case WM_DESTROY: shutdown_main_window(window); return 0;
+    case WM_PAINT: return on_paint(window);
+    case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;
+    case WM_MOUSEMOVE: restart_clock(window); return 0;
+    case WM_TIMER: on_timer(wparam); return 0;
+    case WM_LBUTTONDOWN: return 0;
+    default: return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+HWND create_main_window(HINSTANCE instance) {
+  return CreateWindowExA(0, MAIN_CLASS, app_title,
+                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                         CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH, MAIN_HEIGHT, nullptr, nullptr,
+                         instance, nullptr);
+}
+
+int run_message_loop() {
+  MSG message;
+  int first_frame_noted = 0;
+  for (;;) {
+    // The first time the queue runs dry after showing, the first frame is on screen.
+    if (!first_frame_noted && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      note_first_frame();
+      first_frame_noted = 1;
+    }
+    int got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got < 0) return 0;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}

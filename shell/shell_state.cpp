@@ -1,0 +1,47 @@
+// The shell's program-wide state and its reset.
+#include "shell_state.h"
+
+HWND main_window = nullptr;
+HDC back_dc = nullptr;
+HBITMAP back_bitmap = nullptr;
+HBRUSH back_brush = nullptr;
+HPEN path_pen = nullptr;
+HFONT time_font = nullptr;
+HMENU main_menu = nullptr;
+HWND status_bar = nullptr;
+
+int game_mode = 0;
+int sound_on = 1;
+int clock_timer_on = 1;
+int elapsed_seconds = 0;
+int removal_wait = 0;
+int removal_pending = 0;
+int removed_first = -1;
+int removed_second = -1;
+int game_over = 0;
+int was_stuck = 0;
+int omigoto_shown = 0;
+int ranking_shown = 0;
+
+void shell_reset() {
+  main_window = nullptr;
+  back_dc = nullptr;
+  back_bitmap = nullptr;
+  back_brush = nullptr;
+  path_pen = nullptr;
+  time_font = nullptr;
+  main_menu = nullptr;
+  status_bar = nullptr;
+  game_mode = 0;
+  sound_on = 1;
+  clock_timer_on = 1;
+  elapsed_seconds = 0;
+  removal_wait = 0;
+  removal_pending = 0;
+  removed_first = -1;
+  removed_second = -1;
+  game_over = 0;
+  was_stuck = 0;
+  omigoto_shown = 0;
+  ranking_shown = 0;
+}

@@ -1,0 +1,59 @@
+// The status bar's text, the menu help texts and the clock timer's three states.
+#include "status_bar.h"
+#include <commctrl.h>
+#include "app_identity.h"
+#include "shell_state.h"
+
+const char* const UNDO_HELP_TEXT = "【一手戻る】 UNDO します。BackSpace キーでも UNDO できます。";
+const char* const HINT_HELP_TEXT =
+    "【ヒント】 取れる牌をすべて表示します。右クリックでもヒント表示します。";
+
+namespace {
+
+constexpr int UNDO_TITLE_POSITION = 1;
+constexpr int HINT_TITLE_POSITION = 2;
+char last_text[256] = "";
+
+void start_clock_again(HWND main, int* clock_on) {
+  if (*clock_on != 0) return;
+  *clock_on = 1;
+  SetTimer(main, TIMER_CLOCK, CLOCK_RESTART_PERIOD_MS, nullptr);
+}
+
+void hold_help_text(HWND main, int* clock_on, const char* text) {
+  if (*clock_on == 1) {
+    *clock_on = 0;
+    KillTimer(main, TIMER_CLOCK);
+  }
+  set_status_text(text);
+}
+
+}  // namespace
+
+void create_status_bar(HWND main) {
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  status_bar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
+                               0, 0, 0, 0, main, nullptr, app_instance, nullptr);
+  SendMessageA(status_bar, SB_SIMPLE, TRUE, 0);
+  last_text[0] = '\0';
+}
+
+void set_status_text(const char* text) {
+  lstrcpynA(last_text, text, sizeof(last_text));
+  SendMessageA(status_bar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+}
+
+const char* status_text() { return last_text; }
+
+void show_menu_help(HWND main, int* clock_on, POINT screen_point) {
+  int position = MenuItemFromPoint(main, GetMenu(main), screen_point);
+  if (position == UNDO_TITLE_POSITION)
+    hold_help_text(main, clock_on, UNDO_HELP_TEXT);
+  else if (position == HINT_TITLE_POSITION)
+    hold_help_text(main, clock_on, HINT_HELP_TEXT);
+  else
+    start_clock_again(main, clock_on);
+}
+
+void restart_clock(HWND main) { start_clock_again(main, &clock_timer_on); }

@@ -1,0 +1,19 @@
+// The status bar: its one text, the menu help texts and the clock timer's restarts.
+#pragma once
+#include <windows.h>
+
+extern const char* const UNDO_HELP_TEXT;
+extern const char* const HINT_HELP_TEXT;
+
+// Creates the bar along the bottom edge, in simple mode so that its one text shows.
+void create_status_bar(HWND main);
+
+// Every text of the bar goes through here; the last one is kept for status_text().
+void set_status_text(const char* text);
+const char* status_text();
+
+// The pointer over the caption, menu bar or frame (screen coordinates): a help text
+// over "一手戻る" and "ヒント" (the clock stops), else the clock comes back.
+void show_menu_help(HWND main, int* clock_on, POINT screen_point);
+// The pointer over the client area: the clock comes back if it was stopped.
+void restart_clock(HWND main);

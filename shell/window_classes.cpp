@@ -1,0 +1,49 @@
+// The four window classes: the main window, the two banners and the tiles.
+#include "window_classes.h"
+#include "banner_windows.h"
+#include "main_window.h"
+#include "resource.h"
+#include "tile_windows.h"
+
+namespace {
+
+// The main class's background lives as long as the program, so it is made once
+// even when tests register the classes again.
+HBRUSH main_class_brush(HINSTANCE instance) {
+  static HBRUSH brush = nullptr;
+  if (!brush) {
+    HBITMAP pattern = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
+    brush = CreatePatternBrush(pattern);
+    DeleteObject(pattern);   // the brush keeps its own copy of the pattern
+  }
+  return brush;
+}
+
+void register_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
+                    HCURSOR cursor, HBRUSH background, const char* menu) {
+  WNDCLASSEXA window_class = {};
+  window_class.cbSize = sizeof(window_class);
+  window_class.style = CS_HREDRAW | CS_VREDRAW;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = icon;
+  window_class.hIconSm = icon;
+  window_class.hCursor = cursor;
+  window_class.hbrBackground = background;
+  window_class.lpszMenuName = menu;
+  window_class.lpszClassName = name;
+  RegisterClassExA(&window_class);
+}
+
+}  // namespace
+
+void register_window_classes(HINSTANCE instance) {
+  HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_FINGER));
+  register_class(instance, MAIN_CLASS, main_wnd_proc,
+                 LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN)), LoadCursorA(nullptr, IDC_ARROW),
+                 main_class_brush(instance), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+  register_class(instance, OMIGOTO_CLASS, omigoto_wnd_proc, nullptr, finger, nullptr, nullptr);
+  register_class(instance, TEZUMARI_CLASS, tezumari_wnd_proc, nullptr, finger,
+                 static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)), nullptr);
+  register_class(instance, PAI_CLASS, pai_wnd_proc, nullptr, finger, nullptr, nullptr);
+}

@@ -1,0 +1,56 @@
+// The first run: the shortcut offer comes before the main window is ever seen.
+#include <gtest/gtest.h>
+#include "box_catcher.h"
+#include "main_window_harness.h"
+#include "resource.h"
+#include "settings.h"
+#include "shell_state.h"
+
+namespace {
+
+TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
+  remove_settings();
+  int owner_visible_during_dialog = -1;
+  HWND dialog_owner = nullptr;
+  BoxCatcher catcher([&](HWND box) {
+    dialog_owner = GetWindow(box, GW_OWNER);
+    owner_visible_during_dialog = IsWindowVisible(dialog_owner) ? 1 : 0;
+    press_button(IDCANCEL)(box);
+  });
+  HWND window = open_main_window();
+  ASSERT_EQ(1u, catcher.caught().size());
+  EXPECT_STREQ("設定", catcher.caught()[0].caption.c_str());
+  EXPECT_EQ(window, dialog_owner);
+  EXPECT_EQ(0, owner_visible_during_dialog);
+
+  EXPECT_TRUE(IsWindowVisible(window));
+  RECT rect, desktop;
+  GetWindowRect(window, &rect);
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  EXPECT_EQ((desktop.right - 780) / 2, rect.left);
+  EXPECT_EQ((desktop.bottom - 580) / 2, rect.top);
+  EXPECT_EQ(0, game_mode);
+  EXPECT_EQ(1, sound_on);
+  EXPECT_EQ(MF_CHECKED, GetMenuState(main_menu, IDM_MODE_NORMAL, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ(0u, GetMenuState(main_menu, IDM_MODE_EASY, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ(MF_CHECKED, GetMenuState(main_menu, IDM_SOUND_ON, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ(0u, GetMenuState(main_menu, IDM_SOUND_OFF, MF_BYCOMMAND) & MF_CHECKED);
+  // "00:00:00" stands in the top right, in magenta.
+  HDC dc = GetDC(window);
+  int magenta = 0;
+  for (int y = 10; y < 40; ++y)
+    for (int x = 660; x < 740; ++x) magenta += GetPixel(dc, x, y) == RGB(255, 0, 255);
+  ReleaseDC(window, dc);
+  EXPECT_GT(magenta, 50);
+
+  close_main_window(window);
+  // Cancelled, yet the file now exists, so the next start asks nothing.
+  EXPECT_EQ(1, ini_exists(SETTINGS_FILE_NAME));
+  EXPECT_EQ(-1, ini_get_int("ShellLink", "DESKTOP", -1, SETTINGS_FILE_NAME));
+  window = open_main_window();
+  EXPECT_EQ(1u, catcher.caught().size());
+  close_main_window(window);
+  remove_settings();
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// Creating and destroying the real main window inside a test program.
+#include "main_window_harness.h"
+#include <stdio.h>
+#include "app_identity.h"
+#include "board.h"
+#include "main_window.h"
+#include "presentation_state.h"
+#include "settings.h"
+#include "shell_state.h"
+#include "window_classes.h"
+#include "window_position.h"
+
+HWND open_main_window() {
+  register_window_classes(app_instance);
+  HWND window = create_main_window(app_instance);
+  place_main_window(window);
+  ShowWindow(window, SW_SHOWNORMAL);
+  UpdateWindow(window);
+  pump_messages();
+  return window;
+}
+
+void close_main_window(HWND window) {
+  if (IsWindow(window)) DestroyWindow(window);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;   // the shutdown's; the test goes on
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  presentation_reset();
+  board_reset();
+  shell_reset();
+}
+
+std::string settings_path() {
+  char path[MAX_PATH];
+  ini_path(SETTINGS_FILE_NAME, path);
+  return path;
+}
+
+std::string read_settings_text() {
+  std::string text;
+  FILE* file = fopen(settings_path().c_str(), "rb");
+  if (!file) return text;
+  char buffer[4096];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
+  fclose(file);
+  return text;
+}
+
+void write_settings_text(const char* text) {
+  FILE* file = fopen(settings_path().c_str(), "wb");
+  if (!file) return;
+  fputs(text, file);
+  fclose(file);
+}
+
+void remove_settings() { DeleteFileA(settings_path().c_str()); }

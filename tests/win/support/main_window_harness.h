@@ -1,0 +1,18 @@
+// Creating the real main window in a test, as WinMain does, and taking it down again.
+#pragma once
+#include <windows.h>
+#include <string>
+#include "box_catcher.h"   // pump_messages
+
+// Registers the classes, creates the main window (its creation sequence runs),
+// places it and shows it normally. With no settings file the first-run dialog opens.
+HWND open_main_window();
+// Destroys it (its shutdown runs), drops the quit message and resets every room's
+// state, so that the next test starts from scratch.
+void close_main_window(HWND window);
+
+// The settings file beside the test program.
+std::string settings_path();
+std::string read_settings_text();
+void write_settings_text(const char* text);
+void remove_settings();
