@@ -1,0 +1,36 @@
+#!/usr/bin/env python3
+"""Runs the end-to-end scenarios against a built kotopai.exe and prints a summary.
+usage: run.py WIN_BUILD_DIR OUT_DIR [--visible] [scenario ...]"""
+import os
+import sys
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import scenarios  # noqa: E402
+
+ALL = {"easy_game": scenarios.play_easy_game}
+
+
+def main(argv):
+    visible = "--visible" in argv
+    args = [a for a in argv[1:] if a != "--visible"]
+    win_build, out_dir = os.path.abspath(args[0]), os.path.abspath(args[1])
+    chosen = args[2:] or list(ALL)
+    os.makedirs(out_dir, exist_ok=True)
+    passed = failed = 0
+    for name in chosen:
+        try:
+            ALL[name](win_build, out_dir, visible=visible)
+            print("e2e %s: passed" % name)
+            passed += 1
+        except Exception:  # a failed scenario is reported, the next one still runs
+            traceback.print_exc()
+            print("e2e %s: FAILED" % name)
+            failed += 1
+    print("e2e: screenshots in %s" % out_dir)
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

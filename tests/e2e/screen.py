@@ -1,0 +1,138 @@
+"""What the player sees: screenshots of the Wine desktop and the tile pictures the
+program carries, and the reading of the board from the screen by their pixels."""
+import os
+import struct
+import subprocess
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+ART = os.path.join(ROOT, "resources", "art")
+
+TILE_W, TILE_H = 43, 62
+FACE_W, FACE_H = 35, 49          # face with its edges: columns 0-34, rows 0-48
+COLS, ROWS = 18, 8
+GROUND_INDEX = 16
+GROUND_LOOKS = {(235, 235, 245): "normal", (0, 255, 255): "selected", (0, 255, 0): "hint"}
+
+
+def tile_origin(slot):
+    """Top-left of a tile window in the main window's client area."""
+    return 49 + 36 * (slot % COLS), 70 + 49 * (slot // COLS)
+
+
+def read_bmp(path):
+    """Returns (width, height, rows of colour indices top-down, colour table)."""
+    data = open(path, "rb").read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    header = data[14:]
+    width, height = struct.unpack_from("<ii", header, 4)
+    bits = struct.unpack_from("<H", header, 14)[0]
+    used = struct.unpack_from("<I", header, 32)[0] or (1 << bits)
+    table = [(header[40 + 4 * i + 2], header[40 + 4 * i + 1], header[40 + 4 * i])
+             for i in range(used)]
+    stride = ((width * bits + 31) // 32) * 4
+    rows = []
+    for y in range(abs(height)):
+        stored = abs(height) - 1 - y if height > 0 else y
+        row = data[offset + stored * stride: offset + (stored + 1) * stride]
+        if bits == 8:
+            rows.append(list(row[:width]))
+        else:
+            rows.append([(row[x // 2] >> (4 if x % 2 == 0 else 0)) & 15 for x in range(width)])
+    return width, height, rows, table
+
+
+def load_faces():
+    """The face area of each of the 36 faces as (rgb, is_ground) per pixel, row-major."""
+    faces = []
+    for face in range(36):
+        _, _, rows, table = read_bmp(os.path.join(ART, "tile%d.bmp" % (101 + face)))
+        pixels = []
+        for y in range(FACE_H):
+            for x in range(FACE_W):
+                index = rows[y][x]
+                pixels.append((table[index], index == GROUND_INDEX))
+        faces.append(pixels)
+    return faces
+
+
+class Shot:
+    """One screenshot of an X window as raw RGB."""
+
+    def __init__(self, window, display):
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", str(window)],
+                                  env=dict(os.environ, DISPLAY=display), capture_output=True,
+                                  text=True, check=True).stdout
+        size = geometry.split("Geometry:")[1].split()[0]
+        self.width, self.height = (int(v) for v in size.split("x"))
+        self.data = subprocess.run(["import", "-window", str(window), "-depth", "8", "rgb:-"],
+                                   env=dict(os.environ, DISPLAY=display), capture_output=True,
+                                   check=True).stdout
+        if len(self.data) < self.width * self.height * 3:
+            raise RuntimeError("short screenshot")
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return self.data[i], self.data[i + 1], self.data[i + 2]
+
+    def save_png(self, path):
+        subprocess.run(["/usr/bin/convert", "-size", "%dx%d" % (self.width, self.height),
+                        "-depth", "8", "rgb:-", path], input=self.data, check=True)
+
+
+def tile_frame_matches(shot, left, top):
+    """The face edges every tile shares: white top row and left column, the grey
+    right column (205) and the lower edge row (192)."""
+    for x in range(1, FACE_W - 1):
+        if shot.pixel(left + x, top) != (255, 255, 255):
+            return False
+        if shot.pixel(left + x, top + FACE_H - 1) != (192, 192, 192):
+            return False
+    for y in range(1, FACE_H - 1):
+        if shot.pixel(left, top + y) != (255, 255, 255):
+            return False
+        if shot.pixel(left + FACE_W - 1, top + y) != (205, 205, 205):
+            return False
+    return True
+
+
+def find_client_origin(shot, near_x, near_y, spread=90):
+    """The client origin of the main window, found where tile slot 0's face edges are."""
+    for dy in range(0, spread):
+        for dx in range(0, 24):
+            x, y = near_x + dx, near_y + dy
+            left, top = x + 49, y + 70
+            if left + FACE_W >= shot.width or top + FACE_H >= shot.height:
+                continue
+            if tile_frame_matches(shot, left, top):
+                return x, y
+    return None
+
+
+def recognise(shot, origin, faces):
+    """Reads the 144 slots: a face number 0..35 and its look, or None where the
+    cell shows no tile."""
+    board = []
+    for slot in range(COLS * ROWS):
+        tx, ty = tile_origin(slot)
+        left, top = origin[0] + tx, origin[1] + ty
+        if not tile_frame_matches(shot, left, top):
+            board.append(None)
+            continue
+        screen = [shot.pixel(left + x, top + y) for y in range(FACE_H) for x in range(FACE_W)]
+        best, best_miss, look = None, None, None
+        for face, pixels in enumerate(faces):
+            ground = None
+            miss = 0
+            for (rgb, is_ground), seen in zip(pixels, screen):
+                if is_ground:
+                    if ground is None:
+                        ground = seen
+                    elif seen != ground:
+                        miss += 1
+                elif seen != rgb:
+                    miss += 1
+            if best_miss is None or miss < best_miss:
+                best, best_miss, look = face, miss, GROUND_LOOKS.get(ground, "unknown")
+        board.append((best, look) if best_miss <= 12 else None)
+    return board

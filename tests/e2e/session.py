@@ -1,0 +1,116 @@
+"""One run of kotopai.exe under Wine's virtual desktop, driven from outside with
+real pointer and key input (xdotool), as a player would."""
+import os
+import shutil
+import subprocess
+import time
+
+from screen import ROOT, Shot
+
+DESKTOP = "kotopai"
+DESKTOP_SIZE = (1024, 768)
+WINDOW_POS = (40, 40)
+
+
+def free_display():
+    for n in range(70, 200):
+        if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
+            return ":%d" % n
+    raise RuntimeError("no free X display")
+
+
+class Session:
+    def __init__(self, app_dir, visible=False):
+        self.app_dir = app_dir
+        self.xvfb = None
+        if visible and os.environ.get("DISPLAY"):
+            self.display = os.environ["DISPLAY"]
+        else:
+            self.display = free_display()
+            self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1280x1024x24",
+                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            for _ in range(100):
+                if os.path.exists("/tmp/.X11-unix/X" + self.display[1:]):
+                    break
+                time.sleep(0.05)
+        self.env = dict(os.environ, DISPLAY=self.display)
+        self.game = None
+        self.window = None
+
+    # --- the program -------------------------------------------------------------
+    def start(self):
+        subprocess.run([os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True, env=self.env)
+        self.started_at = time.monotonic()
+        self.game = subprocess.Popen(
+            [os.path.join(ROOT, "scripts", "wine-run"), "explorer",
+             "/desktop=%s,%dx%d" % ((DESKTOP,) + DESKTOP_SIZE), "kotopai.exe"],
+            cwd=self.app_dir, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--name", "Wine desktop"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                self.window = int(found[-1])
+                return
+            time.sleep(0.2)
+        raise RuntimeError("the Wine desktop did not appear")
+
+    def wait_exit(self, seconds=30):
+        try:
+            self.game.wait(seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def stop(self):
+        if self.game and self.game.poll() is None:
+            self.game.kill()
+        subprocess.run(["wineserver", "-k"], env=dict(self.env, WINEPREFIX=os.path.join(
+            ROOT, "build", "wineprefix")), stderr=subprocess.DEVNULL)
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+
+    # --- eyes and hands ----------------------------------------------------------
+    def shot(self):
+        return Shot(self.window, self.display)
+
+    def click(self, x, y, button=1):
+        subprocess.run(["xdotool", "mousemove", "--window", str(self.window), str(x), str(y),
+                        "click", str(button)], env=self.env, check=True)
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "60"] + list(keys), env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+
+
+def prepare_app_dir(win_build, target, ini_text):
+    """A fresh folder with the program, its sounds and help, and a settings file."""
+    shutil.rmtree(target, ignore_errors=True)
+    os.makedirs(target)
+    shutil.copy(os.path.join(win_build, "kotopai.exe"), target)
+    for name in os.listdir(win_build):
+        if name.endswith(".wav"):
+            shutil.copy(os.path.join(win_build, name), target)
+    if os.path.isdir(os.path.join(win_build, "help")):
+        shutil.copytree(os.path.join(win_build, "help"), os.path.join(target, "help"))
+    if ini_text is not None:
+        with open(os.path.join(target, "kotopai.ini"), "w", newline="\r\n") as f:
+            f.write(ini_text)
+
+
+def read_ini(path):
+    """The settings file as {section: {key: value}} (Shift-JIS text)."""
+    sections, current = {}, None
+    with open(path, "rb") as f:
+        for raw in f.read().decode("cp932", errors="replace").splitlines():
+            line = raw.strip()
+            if line.startswith("[") and line.endswith("]"):
+                current = sections.setdefault(line[1:-1], {})
+            elif "=" in line and current is not None:
+                key, value = line.split("=", 1)
+                current[key] = value
+    return sections
