@@ -2,12 +2,17 @@
 #include "main_window.h"
 #include "app_identity.h"
 #include "clock.h"
+#include "commands.h"
 #include "creation.h"
 #include "elapsed_time.h"
+#include "pick.h"
+#include "removal.h"
+#include "resource.h"
 #include "shell_state.h"
 #include "shutdown.h"
 #include "startup_probe.h"
 #include "status_bar.h"
+#include "tile_windows.h"
 #include "window_classes.h"
 
 namespace {
@@ -29,6 +34,7 @@ POINT screen_point(LPARAM lparam) {
 void on_timer(UINT_PTR id) {
   switch (id) {
     case TIMER_CLOCK: show_clock(); break;
+    case TIMER_REMOVE: removal_tick(); break;
     case TIMER_ELAPSED: elapsed_tick(); break;
   }
 }
@@ -42,8 +48,12 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_PAINT: return on_paint(window);
     case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;
     case WM_MOUSEMOVE: restart_clock(window); return 0;
+    case WM_KEYDOWN: on_key(window, static_cast<int>(wparam)); return 0;
+    case WM_COMMAND: on_command(window, LOWORD(wparam)); return 0;
     case WM_TIMER: on_timer(wparam); return 0;
     case WM_LBUTTONDOWN: return 0;
+    case WM_RBUTTONDOWN: SendMessageA(window, WM_COMMAND, IDM_HINT, 0); return 0;
+    case WM_PAI_CLICK: on_pai_click(window, reinterpret_cast<HWND>(lparam)); return 0;
     default: return DefWindowProcA(window, message, wparam, lparam);
   }
 }

@@ -1,0 +1,172 @@
+// Commands and keys: every one stops the hint and hides the banners first; modes,
+// sound, undo, Esc, the ranking's pause, help and home page, About and quit.
+#include <algorithm>
+#include "banner_windows.h"
+#include "board.h"
+#include "box_catcher.h"
+#include "game_fixture.h"
+#include "hint.h"
+#include "main_window_harness.h"
+#include "resource.h"
+#include "settings.h"
+#include "shell_open.h"
+#include "shell_state.h"
+
+namespace {
+
+using Cues = std::vector<std::string>;
+
+bool checked(int id) { return GetMenuState(main_menu, id, MF_BYCOMMAND) & MF_CHECKED; }
+
+TEST_F(GameTest, F2DuringAHintStopsItThenDealsAnew) {
+  craft_board({{0, 3}, {1, 39}, {2, 75}});
+  elapsed_seconds = 77;
+  command(IDM_HINT);
+  ASSERT_NE(nullptr, hint_thread);
+  Sleep(300);   // the first pair is lit by now
+  key(VK_F2);
+  EXPECT_EQ(nullptr, hint_thread);
+  EXPECT_EQ(0, elapsed_seconds);
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    ASSERT_EQ(TILE_IN_PLACE, slot_cell(slot).state) << slot;
+    ASSERT_TRUE(IsWindowVisible(tile_window(slot))) << slot;
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (int slot = 0; slot < TILE_COUNT; ++slot) ASSERT_GE(ground_point(slot).x, 0) << slot;
+}
+
+TEST_F(GameTest, ModeItemsDealAnewEvenForTheSameModeAndMoveTheMarks) {
+  elapsed_seconds = 33;
+  command(IDM_MODE_EASY);
+  EXPECT_EQ(1, game_mode);
+  EXPECT_EQ(0, elapsed_seconds);
+  EXPECT_TRUE(checked(IDM_MODE_EASY));
+  EXPECT_FALSE(checked(IDM_MODE_NORMAL));
+  elapsed_seconds = 12;
+  command(IDM_MODE_EASY);
+  EXPECT_EQ(0, elapsed_seconds);
+  EXPECT_TRUE(checked(IDM_MODE_EASY));
+  EXPECT_FALSE(checked(IDM_MODE_NORMAL));
+  command(IDM_MODE_NORMAL);
+  EXPECT_EQ(0, game_mode);
+  EXPECT_TRUE(checked(IDM_MODE_NORMAL));
+  EXPECT_FALSE(checked(IDM_MODE_EASY));
+  EXPECT_TRUE(checked(IDM_SOUND_ON));
+}
+
+TEST_F(GameTest, SoundOffSilencesTheNextPickAndKeepsTheGame) {
+  elapsed_seconds = 21;
+  command(IDM_SOUND_OFF);
+  EXPECT_EQ(0, sound_on);
+  EXPECT_TRUE(checked(IDM_SOUND_OFF));
+  EXPECT_FALSE(checked(IDM_SOUND_ON));
+  EXPECT_EQ(21, elapsed_seconds);
+  click(0);
+  EXPECT_EQ(0, selected_slot);
+  EXPECT_TRUE(cues_played.empty());
+  command(IDM_SOUND_ON);
+  click(0);
+  EXPECT_EQ(Cues{"cancel"}, cues_played);
+  EXPECT_TRUE(checked(IDM_SOUND_ON));
+}
+
+TEST_F(GameTest, BackSpaceOnAFreshDealDoesNothing) {
+  key(VK_BACK);
+  EXPECT_TRUE(cues_played.empty());
+  for (int slot = 0; slot < TILE_COUNT; ++slot) ASSERT_EQ(TILE_IN_PLACE, slot_cell(slot).state);
+}
+
+TEST_F(GameTest, AnyKeyHidesBothBannersAndDoesNothingElse) {
+  int deal_before[TILE_COUNT];
+  std::copy(deal_table, deal_table + TILE_COUNT, deal_before);
+  ShowWindow(omigoto_window, SW_SHOW);
+  ShowWindow(tezumari_window, SW_SHOW);
+  key(VK_SPACE);
+  EXPECT_FALSE(IsWindowVisible(omigoto_window));
+  EXPECT_FALSE(IsWindowVisible(tezumari_window));
+  EXPECT_TRUE(std::equal(deal_table, deal_table + TILE_COUNT, deal_before));
+  EXPECT_TRUE(cues_played.empty());
+}
+
+TEST_F(GameTest, EscMinimisesAndTheTimeGoesOn) {
+  key(VK_ESCAPE);
+  EXPECT_TRUE(IsIconic(window));
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(1, timer_runs(TIMER_ELAPSED));
+  SetTimer(window, TIMER_ELAPSED, 1000, nullptr);
+}
+
+TEST_F(GameTest, ViewingTheRankingPausesTheTimeOfARunningGameOnly) {
+  elapsed_seconds = 70;
+  int runs_while_open = -1;
+  BoxCatcher catcher([&](HWND box) {
+    runs_while_open = timer_runs(TIMER_ELAPSED);
+    press_button(IDOK)(box);
+  });
+  command(IDM_RANKING);
+  ASSERT_EQ(1u, catcher.caught().size());
+  EXPECT_STREQ("ランキング", catcher.caught()[0].caption.c_str());
+  EXPECT_EQ(0, runs_while_open);
+  EXPECT_EQ(70, elapsed_seconds);
+  EXPECT_EQ(1, timer_runs(TIMER_ELAPSED));
+
+  game_over = 1;
+  command(IDM_RANKING);
+  EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
+}
+
+struct Opened {
+  std::string verb, file, directory;
+};
+std::vector<Opened> opened;
+void record_open(const char* verb, const char* file, const char* directory) {
+  opened.push_back({verb ? verb : "(default)", file, directory ? directory : "(none)"});
+}
+
+TEST_F(GameTest, HelpAndHomePageGoToTheShell) {
+  opened.clear();
+  shell_opener = record_open;
+  key(VK_F1);
+  command(IDM_HOMEPAGE);
+  shell_opener = open_with_shell;
+  ASSERT_EQ(2u, opened.size());
+  char directory[MAX_PATH];
+  GetModuleFileNameA(nullptr, directory, sizeof(directory));
+  *strrchr(directory, '\\') = '\0';
+  EXPECT_EQ("(default)", opened[0].verb);
+  EXPECT_EQ("help\\kotopai.htm", opened[0].file);
+  EXPECT_EQ(directory, opened[0].directory);
+  EXPECT_EQ("open", opened[1].verb);
+  EXPECT_EQ(HOMEPAGE_ADDRESS, opened[1].file);
+  EXPECT_EQ("(none)", opened[1].directory);
+}
+
+TEST_F(GameTest, AboutOpensItsDialogOverTheMainWindow) {
+  HWND owner = nullptr;
+  BoxCatcher catcher([&](HWND box) {
+    owner = GetWindow(box, GW_OWNER);
+    press_button(IDOK)(box);
+  });
+  command(IDM_ABOUT);
+  EXPECT_EQ(1u, catcher.caught().size());
+  EXPECT_EQ(window, owner);
+}
+
+TEST(QuitCommand, WritesTheSettingsAsClosingDoes) {
+  write_settings_text("[Pos]\r\nX=140\r\nY=70\r\n");
+  HWND window = open_main_window();
+  SendMessageA(window, WM_COMMAND, IDM_MODE_EASY, 0);
+  SendMessageA(window, WM_COMMAND, IDM_SOUND_OFF, 0);
+  SendMessageA(window, WM_COMMAND, IDM_QUIT, 0);
+  EXPECT_FALSE(IsWindow(window));
+  MSG quit;
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(140, ini_get_int("Pos", "X", -1, SETTINGS_FILE_NAME));
+  EXPECT_EQ(70, ini_get_int("Pos", "Y", -1, SETTINGS_FILE_NAME));
+  EXPECT_EQ(1, ini_get_int("MODE", "mode", -1, SETTINGS_FILE_NAME));
+  EXPECT_EQ(0, ini_get_int("SOUND", "sound", -1, SETTINGS_FILE_NAME));
+  close_main_window(window);
+  remove_settings();
+}
+
+}  // namespace

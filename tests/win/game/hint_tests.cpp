@@ -1,0 +1,111 @@
+// The hint on screen: pairs lit in scan order, stopped by any key or pick without
+// a mark left behind, many quick starts and stops, and its ten-second price.
+#include <set>
+#include "board.h"
+#include "game_fixture.h"
+#include "hint.h"
+#include "resource.h"
+#include "shell_state.h"
+
+namespace {
+
+// Three tiles of face 3 side by side in row 1: every two of them can be joined.
+struct HintTest : GameTest {
+  POINT ground[3];
+  void SetUp() override {
+    GameTest::SetUp();
+    craft_board({{0, 3}, {1, 39}, {2, 75}});
+    for (int slot = 0; slot < 3; ++slot) ground[slot] = ground_point(slot);
+  }
+  std::set<int> lit() {
+    std::set<int> slots;
+    for (int slot = 0; slot < 3; ++slot)
+      if (ground_colour(slot, ground[slot]) != NORMAL_GROUND) slots.insert(slot);
+    return slots;
+  }
+  bool wait_for_lit_pair(DWORD limit_ms) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < limit_ms) {
+      if (lit().size() == 2) return true;
+      Sleep(5);
+    }
+    return false;
+  }
+};
+
+TEST_F(HintTest, PairsLightUpInScanOrder) {
+  command(IDM_HINT);
+  std::vector<std::set<int>> seen;
+  DWORD start = GetTickCount();
+  while (GetTickCount() - start < 5200) {
+    std::set<int> now = lit();
+    if (now.size() == 2 && (seen.empty() || seen.back() != now)) seen.push_back(now);
+    Sleep(10);
+  }
+  EXPECT_EQ((std::vector<std::set<int>>{{0, 1}, {0, 2}, {1, 2}}), seen);
+  EXPECT_TRUE(lit().empty());
+}
+
+TEST_F(HintTest, AKeyDuringALitPairLeavesNoTileMarked) {
+  command(IDM_HINT);
+  ASSERT_TRUE(wait_for_lit_pair(2000));
+  key(VK_SPACE);
+  EXPECT_EQ(nullptr, hint_thread);
+  EXPECT_TRUE(lit().empty());
+  Sleep(1600);   // long enough for the worker's next mark, had it gone on
+  EXPECT_TRUE(lit().empty());
+}
+
+TEST_F(HintTest, APickDuringALitPairStopsItAndPicks) {
+  command(IDM_HINT);
+  ASSERT_TRUE(wait_for_lit_pair(2000));
+  cues_played.clear();
+  click(2);
+  EXPECT_EQ(std::vector<std::string>{"check"}, cues_played);
+  EXPECT_EQ(2, selected_slot);
+  EXPECT_EQ(NORMAL_GROUND, ground_colour(0, ground[0]));
+  EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
+  EXPECT_EQ(SELECTED_GROUND, ground_colour(2, ground[2]));
+  Sleep(1600);
+  EXPECT_EQ(NORMAL_GROUND, ground_colour(0, ground[0]));
+  EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
+}
+
+TEST_F(HintTest, HintDropsAPick) {
+  click(1);
+  command(IDM_HINT);
+  EXPECT_EQ(NO_SELECTION, selected_slot);
+  EXPECT_EQ(TILE_IN_PLACE, slot_cell(1).state);
+  key(VK_SPACE);
+  EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
+}
+
+TEST_F(GameTest, AThousandStartsAndStopsEndCleanly) {
+  for (int round = 0; round < 1000; ++round) {
+    command(IDM_HINT);
+    key(VK_SPACE);
+  }
+  EXPECT_EQ(nullptr, hint_thread);
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (int slot = 0; slot < TILE_COUNT; ++slot) ASSERT_GE(ground_point(slot).x, 0) << slot;
+}
+
+TEST_F(GameTest, HintCostsTenSecondsOnlyWhileTheGameRuns) {
+  elapsed_seconds = 100;
+  command(IDM_HINT);
+  EXPECT_EQ(110, elapsed_seconds);
+  SendMessageA(window, WM_RBUTTONDOWN, 0, MAKELPARAM(20, 300));   // right click on the board
+  EXPECT_EQ(120, elapsed_seconds);
+  SendMessageA(tile_window(7), WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));   // and on a tile
+  EXPECT_EQ(130, elapsed_seconds);
+  EXPECT_EQ(NO_SELECTION, selected_slot);
+  elapsed_seconds = 359995;
+  command(IDM_HINT);
+  EXPECT_EQ(5, elapsed_seconds);   // past 99:59:59 it wraps like the clock
+  game_over = 1;
+  command(IDM_HINT);
+  EXPECT_EQ(5, elapsed_seconds);
+  game_over = 0;
+}
+
+}  // namespace
