@@ -31,16 +31,23 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESO
 
 add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(kotopai PRIVATE kotopai_app)
+# No link time in the header: the same sources give the same program, byte for byte.
+target_link_options(kotopai PRIVATE -Wl,--no-insert-timestamp)
 
 # What the program expects beside it at run time: the sound cues and the help folder.
 file(GLOB SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
+file(GLOB HELP_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
 add_custom_command(TARGET kotopai POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:kotopai>/help
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help $<TARGET_FILE_DIR:kotopai>/help
   VERBATIM)
 foreach(wav ${SOUND_FILES})
   add_custom_command(TARGET kotopai POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${wav} $<TARGET_FILE_DIR:kotopai>
+    VERBATIM)
+endforeach()
+foreach(page ${HELP_FILES})
+  add_custom_command(TARGET kotopai POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${page} $<TARGET_FILE_DIR:kotopai>/help
     VERBATIM)
 endforeach()
 
