@@ -31,8 +31,8 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESO
 
 add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(kotopai PRIVATE kotopai_app)
-# No link time in the header: the same sources give the same program, byte for byte.
-target_link_options(kotopai PRIVATE -Wl,--no-insert-timestamp)
+# No link time in the header and no symbols: the same sources give the same small program.
+target_link_options(kotopai PRIVATE -Wl,--no-insert-timestamp -s)
 
 # What the program expects beside it at run time: the sound cues and the help folder.
 file(GLOB SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
