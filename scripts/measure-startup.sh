@@ -5,7 +5,8 @@
 # OutputDebugString, the milliseconds from their process's creation to the first
 # moment their message queue ran dry after showing (the first frame painted) and
 # their private memory then. The wall time from the wine command to that report is
-# given too. Usage: scripts/measure-startup.sh [build dir] [runs]
+# given too. "floortext" is the floor showing Japanese text in the game's fonts.
+# Usage: scripts/measure-startup.sh [build dir] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win}
@@ -17,6 +18,10 @@ if [ -z "${IN_MEASURE_DISPLAY:-}" ]; then
   i686-w64-mingw32-g++-posix -std=c++17 -O2 -static -mwindows -DWIN32_LEAN_AND_MEAN \
     -D_WIN32_WINNT=0x0601 -I"$here/shell" "$here/tools/floor/floor.cpp" \
     "$here/shell/startup_probe.cpp" -o "$work/floor.exe"
+  i686-w64-mingw32-g++-posix -std=c++17 -O2 -static -mwindows -DWIN32_LEAN_AND_MEAN \
+    -D_WIN32_WINNT=0x0601 -DFLOOR_WITH_TEXT -finput-charset=UTF-8 -fexec-charset=CP932 \
+    -I"$here/shell" "$here/tools/floor/floor.cpp" "$here/shell/startup_probe.cpp" \
+    -lcomctl32 -o "$work/floortext.exe"
   cp "$build/kotopai.exe" "$work/"
   printf '[Pos]\r\nX=0\r\nY=0\r\n' > "$work/kotopai.ini"   # no first-run offer
   export WINEPREFIX="$here/build/measure-prefix"
@@ -58,6 +63,7 @@ one_run "$WORK/floor.exe" >/dev/null     # warm the server and the page cache
 one_run "$WORK/kotopai.exe" >/dev/null
 for _ in $(seq "$runs"); do
   echo "floor $(one_run "$WORK/floor.exe")"
+  echo "floortext $(one_run "$WORK/floortext.exe")"
   echo "kotopai $(one_run "$WORK/kotopai.exe")"
 done > "$WORK/results.txt"
 WINEDEBUG=-all wineserver -k || true
@@ -69,7 +75,7 @@ summary() {   # name column label
       printf "%-8s %-40s median %8.1f   worst %8.1f   (%d runs)\n", n, label, m, v[k], k }'
 }
 cat "$WORK/results.txt"
-for name in floor kotopai; do
+for name in floor floortext kotopai; do
   summary "$name" 2 "first frame after process creation, ms"
   summary "$name" 3 "first frame after the wine command, ms"
   summary "$name" 4 "private memory of the process, KB"

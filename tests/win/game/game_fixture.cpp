@@ -22,6 +22,7 @@ void GameTest::SetUpTestSuite() {
   write_settings_text("[Pos]\r\nX=60\r\nY=60\r\n");
   cue_sink = record_cue;
   window = open_main_window();
+  keep_on_top(window);
 }
 
 void GameTest::TearDownTestSuite() {

@@ -123,6 +123,7 @@ std::vector<COLORREF> strip_pixels(HDC dc) {
 }
 
 TEST_F(ShellWindowTest, ElapsedFiguresAreWipedAndRedrawnBothPlaces) {
+  keep_on_top(window);
   clear_time_display();
   std::vector<COLORREF> zero = strip_pixels(back_dc);
   int magenta = 0;

@@ -36,6 +36,7 @@ TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   EXPECT_EQ(MF_CHECKED, GetMenuState(main_menu, IDM_SOUND_ON, MF_BYCOMMAND) & MF_CHECKED);
   EXPECT_EQ(0u, GetMenuState(main_menu, IDM_SOUND_OFF, MF_BYCOMMAND) & MF_CHECKED);
   // "00:00:00" stands in the top right, in magenta.
+  keep_on_top(window);
   HDC dc = GetDC(window);
   int magenta = 0;
   for (int y = 10; y < 40; ++y)

@@ -109,6 +109,7 @@ TEST_F(MainWindowTest, SwitchesComeFromTheSettingsWithTheirCheckMarks) {
 
 TEST_F(MainWindowTest, PaintingCopiesTheOffScreenPicture) {
   open_with(CENTRED_SETTINGS);
+  keep_on_top(window);
   SetPixel(back_dc, 30, 200, RGB(10, 200, 30));
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);

@@ -20,6 +20,11 @@ HWND open_main_window() {
   return window;
 }
 
+void keep_on_top(HWND window) {
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  UpdateWindow(window);
+}
+
 void close_main_window(HWND window) {
   if (IsWindow(window)) DestroyWindow(window);
   MSG message;

@@ -7,6 +7,9 @@
 // Registers the classes, creates the main window (its creation sequence runs),
 // places it and shows it normally. With no settings file the first-run dialog opens.
 HWND open_main_window();
+// Keeps the window above other programs' windows (tests run side by side on one
+// display), so that what a test reads from the screen is the window's own.
+void keep_on_top(HWND window);
 // Destroys it (its shutdown runs), drops the quit message and resets every room's
 // state, so that the next test starts from scratch.
 void close_main_window(HWND window);
