@@ -12,7 +12,7 @@ WIN    := build/win
 TOOLS  := build/tools
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all setup native win test test-native test-win bench play art demo dist clean
+.PHONY: all setup native win test test-native test-win test-e2e bench play art demo dist clean
 
 all: win
 
@@ -35,9 +35,19 @@ test-native: native
 
 test-win: win
 	scripts/wine-prefix.sh
-	scripts/with-display ctest --test-dir $(WIN) -j $(JOBS) --output-on-failure
+	scripts/with-display scripts/wine-session ctest --test-dir $(WIN) -j $(JOBS) --output-on-failure
+
+# Whole games played from outside, with real pointer and key input under Xvfb.
+test-e2e: win
+	python3 tests/e2e/run.py $(WIN) build/demo
 
 test: test-native test-win
+
+demo: win
+	python3 tests/e2e/run.py $(WIN) build/demo --visible
+
+dist: win
+	scripts/dist.sh $(WIN)
 
 bench: setup
 	@[ -f $(BENCH)/CMakeCache.txt ] || cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DKOTOPAI_BENCH=ON

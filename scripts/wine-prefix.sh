@@ -2,9 +2,7 @@
 # Makes the project's own 32-bit Wine prefix once: Japanese code page, font
 # replacements for the faces the program asks for, and no Mono/Gecko installers.
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.kotopai-ready"
 [ -f "$stamp" ] && exit 0
 
