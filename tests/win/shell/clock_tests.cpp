@@ -106,7 +106,7 @@ TEST_F(ShellWindowTest, ClockTimerRunsStopsAndRestartsQuickly) {
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(20, 300));
   EXPECT_EQ(1, clock_timer_on);
   DWORD start = GetTickCount();
-  while (!shows_clock_line() && GetTickCount() - start < 800) {
+  while (!shows_clock_line() && GetTickCount() - start < 900) {
     pump_messages();
     Sleep(5);
   }
