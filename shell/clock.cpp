@@ -11,6 +11,7 @@ const char* const ZERO_TIME = "00:00:00";
 
 // Figures go to back_dc for later repaints and straight to the screen to be seen now.
 void show_time_text(const char* text) {
+  if (!main_window) return;   // a null window would mean the whole screen
   HDC dc = GetDC(main_window);
   HGDIOBJ old_brush = SelectObject(dc, back_brush);
   const RECT& strip = TIME_STRIP;

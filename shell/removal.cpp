@@ -20,6 +20,7 @@ void wipe_line() {
   const RECT& area = LINE_AREA;
   int width = area.right - area.left, height = area.bottom - area.top;
   PatBlt(back_dc, area.left, area.top, width, height, PATCOPY);
+  if (!main_window) return;   // a null window would mean the whole screen
   HDC dc = GetDC(main_window);
   HGDIOBJ old_brush = SelectObject(dc, back_brush);
   PatBlt(dc, area.left, area.top, width, height, PATCOPY);
