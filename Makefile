@@ -41,7 +41,7 @@ test-win: win
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
 
-test: test-native test-win
+test: test-native test-win test-e2e
 
 demo: win
 	python3 tests/e2e/run.py $(WIN) build/demo --visible

@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth x11-utils xdotool imagemagick
-  fonts-ipafont-mincho fonts-ipafont-gothic
+  fonts-ipafont-mincho fonts-ipafont-gothic fonts-wine
   libfreetype-dev libpng-dev zip
 )
 

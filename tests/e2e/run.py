@@ -8,7 +8,7 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import scenarios  # noqa: E402
 
-ALL = {"easy_game": scenarios.play_easy_game}
+ALL = {"easy_game": scenarios.play_easy_game, "stuck_game": scenarios.play_until_stuck}
 
 
 def main(argv):

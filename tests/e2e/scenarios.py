@@ -108,3 +108,92 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
     check(ini.get("MODE", {}).get("mode") == "1", "MODE was not written")
     check(ini.get("SOUND", {}).get("sound") == "1", "SOUND was not written")
     check("X" in ini.get("Pos", {}) and "Y" in ini.get("Pos", {}), "Pos was not written")
+
+
+STUCK_BANNER = (720, 50, 32, 144)    # left, top, width, height in the client area
+
+
+def banner_shown(shot, origin):
+    """The stuck banner is up when the white of its letters stands where it stands."""
+    left, top, width, height = STUCK_BANNER
+    white = sum(1 for y in range(top, top + height, 2) for x in range(left, left + width, 2)
+                if shot.pixel(origin[0] + x, origin[1] + y) == (255, 255, 255))
+    return white > 60
+
+
+def changed_pixels(before, after, box):
+    left, top, right, bottom = box
+    return sum(1 for y in range(top, bottom, 3) for x in range(left, right, 3)
+               if before.pixel(x, y) != after.pixel(x, y))
+
+
+def play_until_stuck(win_build, out_dir, visible=False, log=print):
+    """A normal deal played carelessly until no pair can be taken: the stuck banner,
+    the hint's "no more moves" box, and an undo back into play."""
+    app = os.path.join(out_dir, "stuck-app")
+    prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=0\n"
+                    "[SOUND]\nsound=0\n" % WINDOW_POS)
+    faces_art = load_faces()
+    session = Session(app, visible)
+    try:
+        session.start()
+        shot, origin = wait_for_board(session)
+        import random
+        rng = random.Random(7)
+        for deal in range(8):
+            faces = read_board(session, origin, faces_art)
+            check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
+            last = None
+            while True:
+                pairs = solver.removable_pairs(faces)
+                if not pairs or len(faces) == 0:
+                    break
+                a, b = rng.choice(pairs)
+                session.click(*tile_point(origin, a))
+                time.sleep(0.05)
+                session.click(*tile_point(origin, b))
+                wait_gone(session, origin, (a, b))
+                del faces[a], faces[b]
+                last = (a, b)
+            if faces and last:
+                break
+            session.key("F2")                       # cleared or stuck from the start: deal again
+            time.sleep(1.0)
+        else:
+            raise Failure("no dealt game got stuck")
+        log("e2e: stuck with %d tiles left" % len(faces))
+        time.sleep(0.6)
+        shot = session.shot()
+        check(banner_shown(shot, origin), "the stuck banner is not shown")
+        shot.save_png(os.path.join(out_dir, "05-stuck.png"))
+        # The hint finds nothing and says so in a box over the window.
+        session.click(origin[0] + 400, origin[1] + 30, button=3)
+        window_box = (origin[0], origin[1], origin[0] + 770, origin[1] + 500)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            boxed = session.shot()
+            if changed_pixels(shot, boxed, window_box) > 300:
+                break
+            time.sleep(0.2)
+        else:
+            raise Failure("the hint showed no box on a stuck board")
+        boxed.save_png(os.path.join(out_dir, "06-stuck-hint.png"))
+        session.key("Return")
+        time.sleep(2.5)
+        # Undo: the last pair comes back, the banner goes, and a move exists again.
+        session.key("BackSpace")
+        time.sleep(0.6)
+        shot = session.shot()
+        check(not banner_shown(shot, origin), "the stuck banner stayed after a key")
+        for slot in last:
+            x, y = tile_origin(slot)
+            check(tile_frame_matches(shot, origin[0] + x, origin[1] + y),
+                  "slot %d did not come back with the undo" % slot)
+        faces_back = read_board(session, origin, faces_art)
+        check(len(faces_back) == len(faces) + 2, "undo did not bring back one pair")
+        check(solver.removable_pairs(faces_back), "no move after the undo")
+        shot.save_png(os.path.join(out_dir, "07-undone.png"))
+        session.key("alt+F4")
+        check(session.wait_exit(30), "the program did not end after Alt+F4")
+    finally:
+        session.stop()
