@@ -44,13 +44,13 @@ void repaint_everything() {
 
 TEST_F(GameTest, DISABLED_PickAndLineFigures) {
   craft_board({{0, 3}, {2, 39}});
-  measure("first pick to its selected look on screen", 300,
+  measure("first pick to its selected look on screen", 1000,
           [] {
             if (selected_slot != NO_SELECTION) click(0);   // cancelled: the next is a first pick
           },
           [] { click(0); });
   key(VK_BACK);
-  measure("accepted second pick to its line on screen", 200,
+  measure("accepted second pick to its line on screen", 1000,
           [] {
             key(VK_BACK);   // the previous pair back on the board
             repaint_everything();
