@@ -33,9 +33,11 @@ win: setup
 test-native: native
 	ctest --test-dir $(NATIVE) -j $(JOBS) --output-on-failure
 
+# One at a time: the test programs share Wine's desktop, and several check what
+# lies under a point of the screen or read its pixels.
 test-win: win
 	scripts/wine-prefix.sh
-	scripts/with-display scripts/wine-session ctest --test-dir $(WIN) -j $(JOBS) --output-on-failure
+	scripts/with-display scripts/wine-session ctest --test-dir $(WIN) --output-on-failure
 
 # Whole games played from outside, with real pointer and key input under Xvfb.
 test-e2e: win
