@@ -58,23 +58,11 @@ TEST(ColorCount, OfTheProgramsPictures) {
   EXPECT_EQ(dib_color_count(9999), 0);   // no such resource
 }
 
-TEST(Palette, TilePaletteMatchesTheColourTable) {
-  expect_palette_matches_table(IDB_PAI_FIRST, 256);
-  // The highlight colours the player sees.
-  HPALETTE palette = dib_make_palette(IDB_PAI_FIRST, nullptr);
-  PALETTEENTRY entries[17];
-  GetPaletteEntries(palette, 0, 17, entries);
-  EXPECT_EQ(RGB(entries[13].peRed, entries[13].peGreen, entries[13].peBlue), RGB(0, 255, 255));
-  EXPECT_EQ(RGB(entries[14].peRed, entries[14].peGreen, entries[14].peBlue), RGB(0, 255, 0));
-  EXPECT_EQ(RGB(entries[16].peRed, entries[16].peGreen, entries[16].peBlue), RGB(235, 235, 245));
-  DeleteObject(palette);
-}
+// The colours themselves are the art tests' concern; here the palette must carry them.
+TEST(Palette, TilePaletteMatchesTheColourTable) { expect_palette_matches_table(IDB_PAI_FIRST, 256); }
 
-TEST(Palette, FourBitBannerGivesSixteenEntries) {
+TEST(Palette, BannerPalettesMatchTheirColourTables) {
   expect_palette_matches_table(IDB_TEZUMARI, 16);
-}
-
-TEST(Palette, ClearedBannerPalette) {
   expect_palette_matches_table(IDB_OMIGOTO, dib_color_count(IDB_OMIGOTO));
 }
 

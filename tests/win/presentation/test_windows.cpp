@@ -5,6 +5,7 @@
 #include "board.h"
 #include "presentation_state.h"
 #include "tile_windows.h"
+#include "window_classes.h"
 
 ParentLog parent_log;
 
@@ -30,25 +31,18 @@ LRESULT CALLBACK parent_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
   }
 }
 
-void register_class(const char* name, WNDPROC procedure, HBRUSH background) {
-  WNDCLASSA window_class = {};
-  window_class.style = CS_HREDRAW | CS_VREDRAW;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  window_class.hbrBackground = background;
-  window_class.lpszClassName = name;
-  RegisterClassA(&window_class);
-}
-
+// The game's own classes for the children, a plain recording one for the parent.
 void register_classes() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  register_class(PARENT_CLASS, parent_proc, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-  register_class("Pai Window", pai_wnd_proc, nullptr);
-  register_class("Omigoto Window", omigoto_wnd_proc, nullptr);
-  register_class("Tezumari Window", tezumari_wnd_proc, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+  register_window_classes(GetModuleHandleA(nullptr));
+  WNDCLASSA parent_class = {};
+  parent_class.lpfnWndProc = parent_proc;
+  parent_class.hInstance = GetModuleHandleA(nullptr);
+  parent_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  parent_class.lpszClassName = PARENT_CLASS;
+  RegisterClassA(&parent_class);
 }
 
 }  // namespace
@@ -86,14 +80,6 @@ void destroy_test_parent(HWND parent) {
   pump_messages();
   presentation_reset();
   board_reset();
-}
-
-void pump_messages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
 }
 
 COLORREF table_color(const unsigned char* dib, int index) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
+#include "box_catcher.h"   // pump_messages
 
 struct ParentLog {
   int pai_clicks;
@@ -21,7 +22,6 @@ void create_presentation_children(HWND parent);
 // Destroys the parent's children and sets presentation and board back to their start.
 void destroy_test_parent(HWND parent);
 
-void pump_messages();
 // The RGB colour that colour index `index` has in the packed DIB's table.
 COLORREF table_color(const unsigned char* dib, int index);
 // The colour index at (x, y), counted from the top left, of an 8-bit packed DIB.
