@@ -2,6 +2,8 @@
 #include "dialog_checks.h"
 
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <cstring>
 
 #include "app_identity.h"
 #include "box_catcher.h"
@@ -106,4 +108,40 @@ COLORREF pixel_in(HWND control, int x, int y) {
   const COLORREF color = GetPixel(dc, x, y);
   ReleaseDC(control, dc);
   return color;
+}
+
+RankingTable default_ranking() {
+  static const char* const names[RANKING_SIZE] = {"Alice",   "Betty",  "Chris", "Dolly", "Ellie",
+                                                  "Frances", "Gertie", "Helen", "Irene", "Jenny"};
+  RankingTable table;
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    strcpy(table.names[row], names[row]);
+    table.years[row] = 2002;
+    table.months[row] = 1;
+    table.days[row] = 1;
+    table.seconds[row] = 180 + 60 * row;
+  }
+  return table;
+}
+
+std::string ranking_file_text(const RankingTable& table) {
+  std::string text;
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    char section[160];
+    snprintf(section, sizeof section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n",
+             row + 1, table.names[row], table.years[row], table.months[row], table.days[row], table.seconds[row]);
+    text += section;
+  }
+  return text;
+}
+
+void expect_same_ranking(const RankingTable& expected, const RankingTable& actual) {
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    SCOPED_TRACE(row);
+    EXPECT_STREQ(expected.names[row], actual.names[row]);
+    EXPECT_EQ(expected.years[row], actual.years[row]);
+    EXPECT_EQ(expected.months[row], actual.months[row]);
+    EXPECT_EQ(expected.days[row], actual.days[row]);
+    EXPECT_EQ(expected.seconds[row], actual.seconds[row]);
+  }
 }

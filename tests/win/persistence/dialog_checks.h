@@ -1,8 +1,10 @@
-// Opening the program's dialogs as the game does and checking them as a player sees them.
+// Opening the program's dialogs as the game does and checking them as a player sees them,
+// and the ranking table they show.
 #pragma once
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "ranking_table.h"
 
 INT_PTR run_dialog(int dialog_id, DLGPROC procedure, LPARAM parameter);
 bool is_open(HWND dialog);
@@ -19,3 +21,9 @@ bool is_read_only(HWND edit);
 // Esc and the close keystroke (and a close request) leave the dialog open.
 void expect_stays_open_on_escape_and_close(HWND dialog);
 COLORREF pixel_in(HWND control, int x, int y);
+
+// The table a settings file without ranking keys gives, and the exact bytes that
+// saving a table must leave in the file: every key, in rank order.
+RankingTable default_ranking();
+std::string ranking_file_text(const RankingTable& table);
+void expect_same_ranking(const RankingTable& expected, const RankingTable& actual);

@@ -7,7 +7,7 @@
 #include "ranking.h"
 #include "resource.h"
 #include "settings.h"
-#include "settings_files.h"
+#include "main_window_harness.h"
 
 namespace {
 
@@ -109,14 +109,14 @@ TEST_F(RankingDialog, ViewModeShowsTheTableEditsNothingAndWritesNothing) {
   EXPECT_EQ(0, ini_exists(SETTINGS_FILE_NAME));
 
   const std::string file = "[Ranking02]\r\nNAME=\r\nSECOND=4000\r\nYEAR=1999\r\n[Pos]\r\nX=5\r\n";
-  write_settings(file);
+  write_settings_text(file.c_str());
   for (int time = 0; time < 2; ++time)
     open(0, [](HWND dialog) {
       EXPECT_EQ("", box_text(dialog, IDC_RANK_NAME_FIRST + 1));
       EXPECT_EQ("1999,01,01", box_text(dialog, IDC_RANK_DATE_FIRST + 1));
       EXPECT_EQ("01:06:40", box_text(dialog, IDC_RANK_TIME_FIRST + 1));
     });
-  EXPECT_EQ(file, settings_text());
+  EXPECT_EQ(file, read_settings_text());
 }
 
 TEST_F(RankingDialog, EntryModeOpensTheNewRowOnlyAndOkWithoutTypingKeepsTheOfferedName) {
@@ -148,22 +148,15 @@ TEST_F(RankingDialog, EntryModeOpensTheNewRowOnlyAndOkWithoutTypingKeepsTheOffer
 }
 
 TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTyped) {
-  write_settings("[PLAYER]\r\nNAME=たろう\r\n");
+  write_settings_text("[PLAYER]\r\nNAME=たろう\r\n");
   std::string while_open;
   open(100, [&](HWND dialog) {
-    while_open = settings_text();
+    while_open = read_settings_text();
     type_into(name_box(dialog, 0), "Bob");
   });
-  std::string expected = "[PLAYER]\r\nNAME=たろう\r\n";
-  const char* names[] = {"たろう", "Alice", "Betty", "Chris", "Dolly", "Ellie", "Frances", "Gertie", "Helen", "Irene"};
-  for (int row = 0; row < RANKING_SIZE; ++row) {
-    char section[160];
-    sprintf(section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n", row + 1,
-            names[row], row == 0 ? 2026 : 2002, row == 0 ? 12 : 1, row == 0 ? 7 : 1,
-            row == 0 ? 100 : 180 + 60 * (row - 1));
-    expected += section;
-  }
-  EXPECT_EQ(expected, while_open);
+  RankingTable expected = default_ranking();
+  ranking_insert(&expected, 100, "たろう", {2026, 12, 7});
+  EXPECT_EQ("[PLAYER]\r\nNAME=たろう\r\n" + ranking_file_text(expected), while_open);
   EXPECT_EQ("Bob", setting("PLAYER", "NAME"));
   EXPECT_EQ("Bob", setting("Ranking01", "NAME"));
   EXPECT_EQ("Alice", setting("Ranking02", "NAME"));
@@ -200,7 +193,7 @@ TEST_F(RankingDialog, ALongJapaneseNameIsCutToWholeCharacters) {
   open(200, [&](HWND dialog) { type_into(name_box(dialog, 1), sixteen); });
   EXPECT_EQ(sixteen.substr(0, 30), setting("PLAYER", "NAME"));
   EXPECT_EQ(sixteen.substr(0, 30), setting("Ranking02", "NAME"));
-  EXPECT_NE(std::string::npos, settings_text().find("NAME=" + sixteen.substr(0, 30) + "\r\n"));
+  EXPECT_NE(std::string::npos, read_settings_text().find("NAME=" + sixteen.substr(0, 30) + "\r\n"));
 
   // A name that a hand edit made too long is cut the same way when it is loaded.
   ini_put_string("Ranking03", "NAME", ("x" + sixteen).c_str(), SETTINGS_FILE_NAME);

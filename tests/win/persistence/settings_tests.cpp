@@ -5,7 +5,7 @@
 
 #include "dbcs_text.h"
 #include "settings.h"
-#include "settings_files.h"
+#include "main_window_harness.h"
 
 namespace {
 
@@ -52,33 +52,23 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   EXPECT_EQ(9, get("absent", 9));
   put("positive", "12");
   EXPECT_EQ(12, get("positive", 9));
-  EXPECT_EQ("[Test]\r\nzero=0\r\npositive=12\r\n", settings_text().substr(0, 29));
+  EXPECT_EQ("[Test]\r\nzero=0\r\npositive=12\r\n", read_settings_text().substr(0, 29));
 }
 
 TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
-  write_settings(
-      "[Test]\r\nempty=\r\nletters=abc\r\nspaces=   42\r\nplus=+17\r\ntail=12abc\r\n"
-      "sign=-\r\nhuge=99999999999\r\ntiny=-99999999999\r\nzeros=0000000000000000000000000005\r\n"
-      "hex=0x10\r\nspaced sign=- 3\r\nabove=2147483648\r\nbelow=-2147483649\r\n"
-      "many=" + std::string(300, '9') + "\r\n");
-  EXPECT_EQ(9, get("empty", 9));
-  EXPECT_EQ(9, get("letters", 9));
-  EXPECT_EQ(42, get("spaces", 9));
-  EXPECT_EQ(17, get("plus", 9));
-  EXPECT_EQ(12, get("tail", 9));
-  EXPECT_EQ(9, get("sign", 9));
-  EXPECT_EQ(INT_MAX, get("huge", 9));
-  EXPECT_EQ(INT_MIN, get("tiny", 9));
-  EXPECT_EQ(5, get("zeros", 9));
-  EXPECT_EQ(0, get("hex", 9));
-  EXPECT_EQ(9, get("spaced sign", 9));
-  EXPECT_EQ(INT_MAX, get("above", 9));
-  EXPECT_EQ(INT_MIN, get("below", 9));
-  EXPECT_EQ(INT_MAX, get("many", 9));
+  const std::pair<std::string, int> cases[] = {
+      {"", 9},          {"abc", 9},          {"   42", 42},        {"+17", 17},
+      {"12abc", 12},    {"-", 9},            {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
+      {"0000000000000000000000000005", 5}, {"0x10", 0},       {"- 3", 9},
+      {"2147483648", INT_MAX}, {"-2147483649", INT_MIN}, {std::string(300, '9'), INT_MAX}};
+  for (const auto& [value, expected] : cases) {
+    write_settings_text(("[Test]\r\nkey=" + value + "\r\n").c_str());
+    EXPECT_EQ(expected, get("key", 9)) << "key=" << value;
+  }
 }
 
 TEST_F(SettingsFile, AnEmptyTextIsEmptyAndALongOneIsCutAndTerminated) {
-  write_settings("[Test]\r\nempty=\r\nlong=abcdefghijklmnopqrstuvwxyz0123456789\r\n");
+  write_settings_text("[Test]\r\nempty=\r\nlong=abcdefghijklmnopqrstuvwxyz0123456789\r\n");
   EXPECT_EQ("", get_text("empty", "Player1"));
   EXPECT_EQ("Player1", get_text("absent", "Player1"));
   EXPECT_EQ("abcdefghijklmnopqrstuvwxyz01234", get_text("long", ""));
@@ -121,7 +111,7 @@ TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
   SetCurrentDirectoryA(old_directory);
   EXPECT_FALSE(in_temp);
   EXPECT_EQ("beside", read);
-  EXPECT_NE(std::string::npos, settings_text().find("where=beside"));
+  EXPECT_NE(std::string::npos, read_settings_text().find("where=beside"));
 
   char module[MAX_PATH];
   GetModuleFileNameA(nullptr, module, MAX_PATH);

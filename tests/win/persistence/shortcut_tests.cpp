@@ -7,7 +7,7 @@
 #include "dialog_checks.h"
 #include "resource.h"
 #include "settings.h"
-#include "settings_files.h"
+#include "main_window_harness.h"
 #include "shortcut.h"
 
 namespace {
@@ -114,7 +114,7 @@ TEST_F(ShortcutDialog, AllThreeTickedMakeThreeLinksToTheProgramAndRecordTheChoic
   EXPECT_EQ(1, shortcut_startup);
   EXPECT_EQ(1, shortcut_desktop);
   EXPECT_EQ(1, shortcut_startmenu);
-  EXPECT_EQ("[ShellLink]\r\nSTARTUP=1\r\nDESKTOP=1\r\nSTARTMENU=1\r\n", settings_text());
+  EXPECT_EQ("[ShellLink]\r\nSTARTUP=1\r\nDESKTOP=1\r\nSTARTMENU=1\r\n", read_settings_text());
 }
 
 TEST_F(ShortcutDialog, OkWithNothingTickedRecordsThreeZerosAndMakesNoLink) {
@@ -125,7 +125,7 @@ TEST_F(ShortcutDialog, OkWithNothingTickedRecordsThreeZerosAndMakesNoLink) {
     SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
   });
   for (int folder : FOLDERS) EXPECT_FALSE(exists(link_file(folder)));
-  EXPECT_EQ("[ShellLink]\r\nSTARTUP=0\r\nDESKTOP=0\r\nSTARTMENU=0\r\n", settings_text());
+  EXPECT_EQ("[ShellLink]\r\nSTARTUP=0\r\nDESKTOP=0\r\nSTARTMENU=0\r\n", read_settings_text());
 }
 
 TEST_F(ShortcutDialog, CancelMakesNothingAndWritesNothing) {

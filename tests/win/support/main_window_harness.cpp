@@ -55,11 +55,19 @@ std::string read_settings_text() {
   return text;
 }
 
+// The profile functions may cache the last file they read: let go of it before the
+// file changes under them.
+static void release_profile_cache() { WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr); }
+
 void write_settings_text(const char* text) {
+  release_profile_cache();
   FILE* file = fopen(settings_path().c_str(), "wb");
   if (!file) return;
   fputs(text, file);
   fclose(file);
 }
 
-void remove_settings() { DeleteFileA(settings_path().c_str()); }
+void remove_settings() {
+  release_profile_cache();
+  DeleteFileA(settings_path().c_str());
+}
