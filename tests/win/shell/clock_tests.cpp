@@ -12,25 +12,14 @@ namespace {
 bool shows_clock_line() { return strncmp(status_text(), "今日は ", strlen("今日は ")) == 0; }
 
 TEST(ClockLine, PadsEveryNumberBelowTenWithASpace) {
-  SYSTEMTIME time = {};
-  time.wYear = 2026;
-  time.wMonth = 12;
-  time.wDayOfWeek = 0;
-  time.wDay = 6;
-  time.wHour = 9;
-  time.wMinute = 5;
-  time.wSecond = 3;
-  char line[128];
-  format_clock_line(time, line, sizeof(line));
-  EXPECT_STREQ("今日は 12 月  6 日（日） です    ただ今の時刻 ： 9 時  5 分  3 秒", line);
-  time.wMonth = 1;
-  time.wDayOfWeek = 6;
-  time.wDay = 31;
-  time.wHour = 23;
-  time.wMinute = 59;
-  time.wSecond = 58;
-  format_clock_line(time, line, sizeof(line));
-  EXPECT_STREQ("今日は  1 月 31 日（土） です    ただ今の時刻 ：23 時 59 分 58 秒", line);
+  struct Case { WORD month, weekday, day, hour, minute, second; const char* expected; };
+  for (Case c : {Case{12, 0, 6, 9, 5, 3, "今日は 12 月  6 日（日） です    ただ今の時刻 ： 9 時  5 分  3 秒"},
+                 Case{1, 6, 31, 23, 59, 58, "今日は  1 月 31 日（土） です    ただ今の時刻 ：23 時 59 分 58 秒"}}) {
+    SYSTEMTIME time = {2026, c.month, c.weekday, c.day, c.hour, c.minute, c.second, 0};
+    char line[128];
+    format_clock_line(time, line, sizeof(line));
+    EXPECT_STREQ(c.expected, line);
+  }
 }
 
 TEST(ElapsedTime, FiguresAndTheirWrap) {
