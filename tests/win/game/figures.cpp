@@ -8,19 +8,9 @@
 #include "game_fixture.h"
 #include "resource.h"
 #include "shell_state.h"
+#include "stopwatch.h"
 
 namespace {
-
-double now_ms() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return count.QuadPart * 1000.0 / frequency.QuadPart;
-}
 
 // Runs prepare (untimed) then work (timed) rounds times; prints median and worst.
 void measure(const char* name, int rounds, const std::function<void()>& prepare,

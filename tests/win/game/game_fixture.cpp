@@ -102,4 +102,13 @@ COLORREF ground_colour(int slot, POINT point) {
   return colour;
 }
 
+void expect_full_board_in_normal_look() {
+  RedrawWindow(GameTest::window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    ASSERT_EQ(TILE_IN_PLACE, slot_cell(slot).state) << slot;
+    ASSERT_TRUE(IsWindowVisible(tile_window(slot))) << slot;
+    ASSERT_GE(ground_point(slot).x, 0) << slot;
+  }
+}
+
 int timer_runs(UINT_PTR id) { return KillTimer(GameTest::window, id) ? 1 : 0; }

@@ -37,5 +37,9 @@ COLORREF ground_colour(int slot, POINT point);
 constexpr COLORREF NORMAL_GROUND = RGB(235, 235, 245);
 constexpr COLORREF SELECTED_GROUND = RGB(0, 255, 255);
 
+// Every tile in place and shown, and in its normal look on screen once the window
+// has repainted: nothing lit or picked is left behind.
+void expect_full_board_in_normal_look();
+
 // 1 if the main window's timer with that id runs (the probe stops it: ask last).
 int timer_runs(UINT_PTR id);
