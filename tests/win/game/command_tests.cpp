@@ -16,8 +16,6 @@ namespace {
 
 using Cues = std::vector<std::string>;
 
-bool checked(int id) { return GetMenuState(main_menu, id, MF_BYCOMMAND) & MF_CHECKED; }
-
 TEST_F(GameTest, F2DuringAHintStopsItThenDealsAnew) {
   craft_board({{0, 3}, {1, 39}, {2, 75}});
   elapsed_seconds = 77;
@@ -35,26 +33,21 @@ TEST_F(GameTest, ModeItemsDealAnewEvenForTheSameModeAndMoveTheMarks) {
   command(IDM_MODE_EASY);
   EXPECT_EQ(1, game_mode);
   EXPECT_EQ(0, elapsed_seconds);
-  EXPECT_TRUE(checked(IDM_MODE_EASY));
-  EXPECT_FALSE(checked(IDM_MODE_NORMAL));
+  EXPECT_EQ("easy on", switch_marks());
   elapsed_seconds = 12;
   command(IDM_MODE_EASY);
   EXPECT_EQ(0, elapsed_seconds);
-  EXPECT_TRUE(checked(IDM_MODE_EASY));
-  EXPECT_FALSE(checked(IDM_MODE_NORMAL));
+  EXPECT_EQ("easy on", switch_marks());
   command(IDM_MODE_NORMAL);
   EXPECT_EQ(0, game_mode);
-  EXPECT_TRUE(checked(IDM_MODE_NORMAL));
-  EXPECT_FALSE(checked(IDM_MODE_EASY));
-  EXPECT_TRUE(checked(IDM_SOUND_ON));
+  EXPECT_EQ("normal on", switch_marks());
 }
 
 TEST_F(GameTest, SoundOffSilencesTheNextPickAndKeepsTheGame) {
   elapsed_seconds = 21;
   command(IDM_SOUND_OFF);
   EXPECT_EQ(0, sound_on);
-  EXPECT_TRUE(checked(IDM_SOUND_OFF));
-  EXPECT_FALSE(checked(IDM_SOUND_ON));
+  EXPECT_EQ("normal off", switch_marks());
   EXPECT_EQ(21, elapsed_seconds);
   click(0);
   EXPECT_EQ(0, selected_slot);
@@ -62,7 +55,7 @@ TEST_F(GameTest, SoundOffSilencesTheNextPickAndKeepsTheGame) {
   command(IDM_SOUND_ON);
   click(0);
   EXPECT_EQ(Cues{"cancel"}, cues_played);
-  EXPECT_TRUE(checked(IDM_SOUND_ON));
+  EXPECT_EQ("normal on", switch_marks());
 }
 
 TEST_F(GameTest, BackSpaceOnAFreshDealDoesNothing) {

@@ -90,10 +90,7 @@ TEST_F(MainWindowTest, SwitchesComeFromTheSettingsWithTheirCheckMarks) {
   open_with("[Pos]\r\nX=0\r\nY=0\r\n[MODE]\r\nmode=1\r\n[SOUND]\r\nsound=0\r\n");
   EXPECT_EQ(1, game_mode);
   EXPECT_EQ(0, sound_on);
-  EXPECT_EQ(MF_UNCHECKED, GetMenuState(main_menu, IDM_MODE_NORMAL, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_EQ(MF_CHECKED, GetMenuState(main_menu, IDM_MODE_EASY, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_EQ(MF_UNCHECKED, GetMenuState(main_menu, IDM_SOUND_ON, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_EQ(MF_CHECKED, GetMenuState(main_menu, IDM_SOUND_OFF, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ("easy off", switch_marks());
 }
 
 TEST_F(MainWindowTest, PaintingCopiesTheOffScreenPicture) {

@@ -5,6 +5,7 @@
 #include "board.h"
 #include "main_window.h"
 #include "presentation_state.h"
+#include "resource.h"
 #include "settings.h"
 #include "shell_state.h"
 #include "window_classes.h"
@@ -36,6 +37,15 @@ void close_main_window(HWND window) {
   presentation_reset();
   board_reset();
   shell_reset();
+}
+
+std::string switch_marks() {
+  auto marked = [](int id) { return (GetMenuState(main_menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+  auto pair = [&](int first, int second, const char* first_name, const char* second_name) {
+    return marked(first) == marked(second) ? "?" : marked(first) ? first_name : second_name;
+  };
+  return std::string(pair(IDM_MODE_NORMAL, IDM_MODE_EASY, "normal", "easy")) + " " +
+         pair(IDM_SOUND_ON, IDM_SOUND_OFF, "on", "off");
 }
 
 std::string settings_path() {

@@ -14,6 +14,10 @@ void keep_on_top(HWND window);
 // state, so that the next test starts from scratch.
 void close_main_window(HWND window);
 
+// The check marks of the mode and sound menus as the player reads them: "normal on",
+// "easy off", ...; a pair with no mark or both marked shows as "?".
+std::string switch_marks();
+
 // The settings file beside the test program.
 std::string settings_path();
 std::string read_settings_text();
