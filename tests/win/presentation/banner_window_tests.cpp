@@ -68,14 +68,12 @@ TEST_F(Banners, StuckBannerShowsItsPictureAndHidesAloneWhenClicked) {
   UpdateWindow(tezumari_window);
   EXPECT_EQ(window_at(parent, 720 + 16, 50 + 72), tezumari_window);
 
-  // Every pixel is the colour its stored picture names (4 bits, left pixel high).
+  // Every pixel is the colour its stored picture names.
   const unsigned char* dib = dib_resource(IDB_TEZUMARI);
   HDC dc = GetDC(tezumari_window);
   for (int y = 0; y < 144; ++y)
     for (int x = 0; x < 32; ++x) {
-      unsigned char byte = dib[40 + 16 * 4 + (143 - y) * 16 + x / 2];
-      int index = x % 2 ? byte & 15 : byte >> 4;
-      ASSERT_EQ(GetPixel(dc, x, y), table_color(dib, index)) << x << "," << y;
+      ASSERT_EQ(GetPixel(dc, x, y), table_color(dib, dib_index(dib, 16, x, y))) << x << "," << y;
     }
   ReleaseDC(tezumari_window, dc);
 

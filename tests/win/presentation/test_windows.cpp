@@ -1,6 +1,5 @@
 // A stand-in main window for the presentation tests.
 #include "test_windows.h"
-#include <cstring>
 #include "banner_windows.h"
 #include "board.h"
 #include "presentation_state.h"
@@ -82,23 +81,10 @@ void destroy_test_parent(HWND parent) {
   board_reset();
 }
 
-COLORREF table_color(const unsigned char* dib, int index) {
-  const unsigned char* entry = dib + 40 + 4 * index;
-  return RGB(entry[2], entry[1], entry[0]);
-}
-
-int pixel_index(const unsigned char* dib, int x, int y) {
-  int width, height;
-  std::memcpy(&width, dib + 4, sizeof width);
-  std::memcpy(&height, dib + 8, sizeof height);
-  int stride = (width + 3) / 4 * 4;
-  return dib[40 + 4 * 256 + (height - 1 - y) * stride + x];
-}
-
 POINT ground_point(const unsigned char* dib) {
   for (int y = 0; y < 62; ++y)
     for (int x = 0; x < 43; ++x)
-      if (pixel_index(dib, x, y) == 16) return POINT{x, y};
+      if (dib_index(dib, 256, x, y) == 16) return POINT{x, y};
   return POINT{-1, -1};
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "box_catcher.h"   // pump_messages
+#include "dib_pixels.h"
 
 struct ParentLog {
   int pai_clicks;
@@ -22,10 +23,6 @@ void create_presentation_children(HWND parent);
 // Destroys the parent's children and sets presentation and board back to their start.
 void destroy_test_parent(HWND parent);
 
-// The RGB colour that colour index `index` has in the packed DIB's table.
-COLORREF table_color(const unsigned char* dib, int index);
-// The colour index at (x, y), counted from the top left, of an 8-bit packed DIB.
-int pixel_index(const unsigned char* dib, int x, int y);
 // The first pixel, from the top left, that shows the face ground (index 16).
 POINT ground_point(const unsigned char* dib);
 // The child of the screen under a point given in the parent's client coordinates.

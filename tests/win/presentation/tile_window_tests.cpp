@@ -28,7 +28,7 @@ class TileWindows : public PresentationWindows {
     for (int y = 0; y < HEIGHT; ++y)
       for (int x = 0; x < WIDTH; ++x) {
         if (!PtInRegion(outline, x, y)) continue;
-        ASSERT_EQ(GetPixel(dc, x, y), table_color(dib, pixel_index(dib, x, y)))
+        ASSERT_EQ(GetPixel(dc, x, y), table_color(dib, dib_index(dib, 256, x, y)))
             << "slot " << slot << " at " << x << "," << y;
         ++compared;
       }
