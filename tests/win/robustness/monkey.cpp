@@ -170,9 +170,26 @@ const char* const TYPED_NAMES[] = {"モンキー", "", "A", "\x01\x02\t", "と�
 
 }  // namespace
 
+// Now and then the monkey plays good pairs in a row until none is left, so that
+// games end, stuck or cleared, between the random events.
+std::string streak_event(Monkey& m) {
+  for (int a = 0; a < TILE_COUNT; ++a)
+    for (int b = a + 1; b < TILE_COUNT; ++b)
+      if (removable(a, b)) return good_pair(m);
+  m.streak = 0;
+  ++m.tally["streak played out"];
+  SendMessageA(m.main, WM_TIMER, TIMER_REMOVE, 0);
+  SendMessageA(m.main, WM_TIMER, TIMER_REMOVE, 0);
+  return "streak end: two removal ticks";
+}
+
 std::string monkey_event(Monkey& m) {
-  static const int weights[] = {16, 18, 9, 14, 3, 2, 8, 10, 12, 2, 4};
+  static const int weights[] = {160, 180, 90, 140, 30, 20, 80, 100, 120, 20, 40, 3};
   ++m.tally["events"];
+  if (m.streak > 0) {
+    --m.streak;
+    return streak_event(m);
+  }
   switch (weighted(m, weights)) {
     case 0: return mouse_at(m, anywhere(m), true);
     case 1: return mouse_at(m, on_a_tile(m), true);
@@ -187,7 +204,11 @@ std::string monkey_event(Monkey& m) {
     case 7: return command(m);
     case 8: return tick(m);
     case 9: return pointer_move(m);
-    default: return stray_pick(m);
+    case 10: return stray_pick(m);
+    default:
+      m.streak = 2 * PAIR_COUNT;
+      ++m.tally["streak"];
+      return "streak begins";
   }
 }
 

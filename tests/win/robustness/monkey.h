@@ -10,6 +10,7 @@ struct Monkey {
   HWND main;
   std::mt19937 random;
   std::map<std::string, long> tally;   // events and outcomes by kind
+  int streak = 0;                      // good pairs still to play in a row
 };
 
 // Delivers one random event; returns what it was, for a failure report.
