@@ -238,6 +238,7 @@ int settle_hint_worker(Monkey& m) {
   const DWORD worker_id = GetThreadId(worker);
   const DWORD start = GetTickCount();
   int ended = 0;
+  HWND answered = nullptr;
   while (GetTickCount() - start < WORKER_END_LIMIT_MS) {
     DWORD woke = MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_SENDMESSAGE);
     if (woke == WAIT_OBJECT_0) { ended = 1; break; }
@@ -245,9 +246,10 @@ int settle_hint_worker(Monkey& m) {
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);   // serve what the worker sends
     WorkerBox found = {nullptr};
     EnumThreadWindows(worker_id, find_dialog, reinterpret_cast<LPARAM>(&found));
-    if (found.box && IsWindowVisible(found.box)) {
-      ++m.tally["box of the hint worker: " + window_text(GetDlgItem(found.box, 0xFFFF))];
+    if (found.box && found.box != answered && IsWindowVisible(found.box)) {
+      ++m.tally["box of the hint worker: " + window_text(found.box)];
       PostMessageA(found.box, WM_COMMAND, IDOK, 0);
+      answered = found.box;
     }
   }
   CloseHandle(worker);

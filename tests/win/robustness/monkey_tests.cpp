@@ -27,13 +27,14 @@ constexpr unsigned SEEDS[] = {1, 2718, 31415, 4242, 57721};
 constexpr int PAINT_EVERY = 16;
 constexpr size_t HISTORY = 25;
 
-long cues = 0, shell_opens = 0;
+std::map<std::string, long> cues;
+long shell_opens = 0;
 double phase_ms[4] = {};   // events, hint stops, paints, checks
 std::map<std::string, double> cost_by_kind;   // milliseconds, by the event's description up to its numbers
 
 long long deal_second = 0;
 
-void count_cue(const char*) { ++cues; }
+void count_cue(const char* name) { ++cues[name]; }
 void count_open(const char*, const char*, const char*) { ++shell_opens; }
 // Deals follow the seeds, not the wall clock, so a failure can be replayed.
 long long next_deal_second() { return ++deal_second; }
@@ -113,8 +114,9 @@ TEST_F(MonkeyTest, RandomPlayerEventsKeepTheBoardConsistentAndLeakNothing) {
   pump_messages();
   const ResourceCounts after = resource_counts();
 
-  printf("FIGURE monkey: %ld events in %.1f s (%.0f events/s), %ld cues, %ld shell opens\n",
-         per_seed * 5, seconds, per_seed * 5 / seconds, cues, shell_opens);
+  printf("FIGURE monkey: %ld events in %.1f s (%.0f events/s), %ld shell opens\n", per_seed * 5, seconds,
+         per_seed * 5 / seconds, shell_opens);
+  for (const auto& [name, count] : cues) printf("  cue %-56s %ld\n", name.c_str(), count);
   printf("FIGURE monkey: GDI objects %ld -> %ld, user objects %ld -> %ld, handles %ld -> %ld\n",
          before.gdi_objects, after.gdi_objects, before.user_objects, after.user_objects, before.handles,
          after.handles);
