@@ -81,7 +81,7 @@ std::vector<HostileFile> hostile_files() {
     {"NumbersBeyondThirtyTwoBits", "[Pos]\r\nX=99999999999999999999\r\nY=-99999999999999999999\r\n[MODE]\r\nmode=18446744073709551617\r\n[SOUND]\r\nsound=-4294967296\r\n", false},
     {"PositionJustOffTheScreen", "[Pos]\r\nX=-779\r\nY=-579\r\n", false},
     {"PositionFarLeft", "[Pos]\r\nX=-5000\r\nY=100\r\n", false},
-    {"PositionFarBelow", "[Pos]\r\nX=100\r\nY=-5000\r\n", false},
+    {"PositionFarAbove", "[Pos]\r\nX=100\r\nY=-5000\r\n", false},
     {"SwitchesNotNumbers", "[Pos]\r\nX=abc\r\nY= \r\n[MODE]\r\nmode=easy\r\n[SOUND]\r\nsound=+\r\n", false},
     {"SecondsNegative", ranking_with_seconds({"-1", "-2147483648", "-5", "-1", "0", "-100", "-2", "-3", "-4", "-1"}), true},
     {"SecondsHuge", ranking_with_seconds({"2147483647", "99999999999", "4294967295", "2147483647", "2147483647", "9", "2147483647", "2147483647", "2147483647", "2147483647"}), true},
