@@ -24,4 +24,6 @@ fi
 # The program finds its settings, sounds and help beside itself, whatever the
 # working directory; run it from there anyway so nothing lands elsewhere.
 cd "$(dirname "$exe")"
+# The player's own prefix: sound on, and the game in a window of its own.
+export WINEPREFIX="$here/build/wineprefix-play" KOTOPAI_DESKTOP=
 exec "$here/scripts/wine-run" "$exe"

@@ -3,7 +3,7 @@
 # replacements for the faces the program asks for, and no Mono/Gecko installers.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-stamp="$WINEPREFIX/.kotopai-ready"
+stamp="$WINEPREFIX/.kotopai-ready-2"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$(dirname "$WINEPREFIX")"
@@ -27,8 +27,13 @@ reg=$(mktemp --suffix=.reg)
   printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n'
   printf '"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n'
   printf '"MS UI Gothic"="IPAPGothic"\r\n\r\n'
-  # No sound device is wanted in tests; a missing one makes PlaySound fail silently.
-  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Audio"=""\r\n'
+  if [ -n "${KOTOPAI_DESKTOP:-}" ]; then
+    # The tests' prefix: no sound device (PlaySound then fails silently) and one
+    # virtual desktop for every program.
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Audio"=""\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n' "$KOTOPAI_DESKTOP"
+  fi
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
 run wine regedit /S "$reg" >/dev/null 2>&1 || true
 wineserver -w || true
