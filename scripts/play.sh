@@ -17,7 +17,7 @@ easy game is played now in a virtual screen, as a player would, with screenshots
 (On a desktop, run 'make play' inside your X session; over ssh use 'ssh -X'.)
 MSG
   python3 "$here/tests/e2e/run.py" "$here/build/win" "$here/build/demo" easy_game
-  echo "play: see the screenshots in $here/build/demo/ (01-start.png ... 04-ranking.png)"
+  echo "play: see the screenshots in $here/build/demo/ (01-start.png ... 05-cleared.png)"
   exit 0
 fi
 

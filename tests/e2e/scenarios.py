@@ -84,16 +84,17 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
                 wait_gone(session, origin, (a, b))
         time.sleep(1.0)
         log("e2e: cleared in %.0f s of play" % (time.monotonic() - started))
-        shot = session.shot()
-        shot.save_png(os.path.join(out_dir, "03-cleared.png"))
+        session.shot().save_png(os.path.join(out_dir, "03-ranking.png"))
         # The ranking dialog holds the new first place; its name box is the first
         # tab stop after OK, and the dialog manager selects its text on Tab.
         session.key("Tab")
         session.type("Tester")
         time.sleep(0.3)
-        session.shot().save_png(os.path.join(out_dir, "04-ranking.png"))
+        session.shot().save_png(os.path.join(out_dir, "04-ranking-typed.png"))
         session.key("Return")
-        time.sleep(0.5)
+        time.sleep(0.8)
+        # Keys went to the dialog, so the cleared banner is still up over the empty board.
+        session.shot().save_png(os.path.join(out_dir, "05-cleared.png"))
         session.key("alt+F4")
         check(session.wait_exit(30), "the program did not end after Alt+F4")
     finally:
@@ -165,7 +166,7 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         time.sleep(0.6)
         shot = session.shot()
         check(banner_shown(shot, origin), "the stuck banner is not shown")
-        shot.save_png(os.path.join(out_dir, "05-stuck.png"))
+        shot.save_png(os.path.join(out_dir, "06-stuck.png"))
         # The hint finds nothing and says so in a box over the window.
         session.click(origin[0] + 400, origin[1] + 30, button=3)
         window_box = (origin[0], origin[1], origin[0] + 770, origin[1] + 500)
@@ -177,7 +178,7 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
             time.sleep(0.2)
         else:
             raise Failure("the hint showed no box on a stuck board")
-        boxed.save_png(os.path.join(out_dir, "06-stuck-hint.png"))
+        boxed.save_png(os.path.join(out_dir, "07-stuck-hint.png"))
         session.key("Return")
         time.sleep(2.5)
         # Undo: the last pair comes back, the banner goes, and a move exists again.
@@ -192,7 +193,7 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         faces_back = read_board(session, origin, faces_art)
         check(len(faces_back) == len(faces) + 2, "undo did not bring back one pair")
         check(solver.removable_pairs(faces_back), "no move after the undo")
-        shot.save_png(os.path.join(out_dir, "07-undone.png"))
+        shot.save_png(os.path.join(out_dir, "08-undone.png"))
         session.key("alt+F4")
         check(session.wait_exit(30), "the program did not end after Alt+F4")
     finally:
