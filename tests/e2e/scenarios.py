@@ -52,16 +52,27 @@ def read_board(session, origin, faces_art):
     return faces
 
 
-def play_easy_game(win_build, out_dir, visible=False, log=print):
-    """An easy deal played to the cleared state; a name typed into the ranking."""
-    app = os.path.join(out_dir, "easy-app")
-    prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=1\n"
-                    "[SOUND]\nsound=1\n" % WINDOW_POS)
-    faces_art = load_faces()
+def start_game(win_build, out_dir, name, mode, sound, visible):
+    """The program started in a folder of its own with the given switches, its board
+    on screen; returns the session, the client origin and the first screenshot."""
+    app = os.path.join(out_dir, name)
+    prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=%d\n"
+                    "[SOUND]\nsound=%d\n" % (WINDOW_POS + (mode, sound)))
     session = Session(app, visible)
     try:
         session.start()
         shot, origin = wait_for_board(session)
+    except BaseException:
+        session.stop()
+        raise
+    return session, origin, shot
+
+
+def play_easy_game(win_build, out_dir, visible=False, log=print):
+    """An easy deal played to the cleared state; a name typed into the ranking."""
+    faces_art = load_faces()
+    session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible)
+    try:
         shot.save_png(os.path.join(out_dir, "01-start.png"))
         faces = read_board(session, origin, faces_art)
         check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
@@ -99,7 +110,7 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
         check(session.wait_exit(30), "the program did not end after Alt+F4")
     finally:
         session.stop()
-    ini = read_ini(os.path.join(app, "kotopai.ini"))
+    ini = read_ini(os.path.join(session.app_dir, "kotopai.ini"))
     today = time.localtime()
     first = ini.get("Ranking01", {})
     check(first.get("NAME") == "Tester", "Ranking01 NAME is %r" % first.get("NAME"))
@@ -131,14 +142,9 @@ def changed_pixels(before, after, box):
 def play_until_stuck(win_build, out_dir, visible=False, log=print):
     """A normal deal played carelessly until no pair can be taken: the stuck banner,
     the hint's "no more moves" box, and an undo back into play."""
-    app = os.path.join(out_dir, "stuck-app")
-    prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=0\n"
-                    "[SOUND]\nsound=0\n" % WINDOW_POS)
     faces_art = load_faces()
-    session = Session(app, visible)
+    session, origin, shot = start_game(win_build, out_dir, "stuck-app", 0, 0, visible)
     try:
-        session.start()
-        shot, origin = wait_for_board(session)
         import random
         rng = random.Random(7)
         for deal in range(8):
