@@ -68,14 +68,25 @@ def start_game(win_build, out_dir, name, mode, sound, visible):
     return session, origin, shot
 
 
+def read_full_board(session, origin, faces_art, seconds=10):
+    """The board of a fresh deal, read again until all 144 tiles are seen: a read may
+    fall on a moment when the window is still being painted."""
+    deadline = time.monotonic() + seconds
+    while True:
+        faces = read_board(session, origin, faces_art)
+        if len(faces) == 144 or time.monotonic() > deadline:
+            check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
+            return faces
+        time.sleep(0.3)
+
+
 def play_easy_game(win_build, out_dir, visible=False, log=print):
     """An easy deal played to the cleared state; a name typed into the ranking."""
     faces_art = load_faces()
     session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible)
     try:
         shot.save_png(os.path.join(out_dir, "01-start.png"))
-        faces = read_board(session, origin, faces_art)
-        check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
+        faces = read_full_board(session, origin, faces_art)
         counts = {}
         for face in faces.values():
             counts[face] = counts.get(face, 0) + 1
@@ -148,8 +159,7 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         import random
         rng = random.Random(7)
         for deal in range(8):
-            faces = read_board(session, origin, faces_art)
-            check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
+            faces = read_full_board(session, origin, faces_art)
             last = None
             while True:
                 pairs = solver.removable_pairs(faces)
