@@ -39,9 +39,11 @@ void make_back_picture(HWND window) {
   ReleaseDC(window, dc);
 }
 
+// The menu marks any non-zero value as easy mode or sound on; the switches are made
+// to agree with it, so what the menu shows is what the game does.
 void read_switches() {
-  game_mode = ini_get_int("MODE", "mode", 0, SETTINGS_FILE_NAME);
-  sound_on = ini_get_int("SOUND", "sound", 1, SETTINGS_FILE_NAME);
+  game_mode = ini_get_int("MODE", "mode", 0, SETTINGS_FILE_NAME) != 0 ? MODE_EASY : MODE_NORMAL;
+  sound_on = ini_get_int("SOUND", "sound", 1, SETTINGS_FILE_NAME) != 0 ? 1 : 0;
 }
 
 void make_time_font() {

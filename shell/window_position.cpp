@@ -4,11 +4,29 @@
 #include "settings.h"
 #include "shell_state.h"
 
+namespace {
+
+// How much of the caption bar must lie on a monitor for the player to take hold of
+// it and drag the window back.
+constexpr int GRIP_WIDTH = 40;
+constexpr int GRIP_HEIGHT = 10;
+
+}  // namespace
+
 int saved_position_usable(int x, int y, int display_width, int display_height) {
   if (x == 0 || y == 0 || x >= display_width || y >= display_height) return 0;
-  // A place saved on a monitor that is gone would leave the window out of reach.
-  RECT window = {x, y, x + MAIN_WIDTH, y + MAIN_HEIGHT};
-  return MonitorFromRect(&window, MONITOR_DEFAULTTONULL) != nullptr;
+  // A place saved on a monitor that is gone, or with the caption off every screen,
+  // would leave the window out of reach.
+  RECT caption = {x, y, x + MAIN_WIDTH,
+                  y + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFIXEDFRAME)};
+  HMONITOR monitor = MonitorFromRect(&caption, MONITOR_DEFAULTTONULL);
+  if (!monitor) return 0;
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoA(monitor, &info)) return 0;
+  RECT grip;
+  if (!IntersectRect(&grip, &caption, &info.rcMonitor)) return 0;
+  return grip.right - grip.left >= GRIP_WIDTH && grip.bottom - grip.top >= GRIP_HEIGHT;
 }
 
 void place_main_window(HWND window) {

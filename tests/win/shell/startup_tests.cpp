@@ -91,6 +91,12 @@ TEST_F(MainWindowTest, SwitchesComeFromTheSettingsWithTheirCheckMarks) {
   EXPECT_EQ(1, game_mode);
   EXPECT_EQ(0, sound_on);
   EXPECT_EQ("easy off", switch_marks());
+  close_main_window(window);
+  // Values the program never writes: the game does what the marks show.
+  open_with("[Pos]\r\nX=0\r\nY=0\r\n[MODE]\r\nmode=2\r\n[SOUND]\r\nsound=-1\r\n");
+  EXPECT_EQ(1, game_mode);
+  EXPECT_EQ(1, sound_on);
+  EXPECT_EQ("easy on", switch_marks());
 }
 
 TEST_F(MainWindowTest, PaintingCopiesTheOffScreenPicture) {
@@ -128,7 +134,11 @@ TEST(SavedPositionRule, NeedsNonZeroInsideTheDisplayAndOnAMonitor) {
   int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_EQ(1, saved_position_usable(100, 100, width, height));
   EXPECT_EQ(1, saved_position_usable(-50, 100, width, height));
-  EXPECT_EQ(1, saved_position_usable(-700, -500, width, height));   // a corner still shows
+  EXPECT_EQ(1, saved_position_usable(-700, 100, width, height));    // 80 pixels of caption show
+  EXPECT_EQ(1, saved_position_usable(100, -5, width, height));
+  EXPECT_EQ(0, saved_position_usable(-760, 100, width, height));    // too little caption to grip
+  EXPECT_EQ(0, saved_position_usable(-700, -500, width, height));   // caption above the screen
+  EXPECT_EQ(0, saved_position_usable(100, -40, width, height));
   EXPECT_EQ(0, saved_position_usable(0, 100, width, height));
   EXPECT_EQ(0, saved_position_usable(100, 0, width, height));
   EXPECT_EQ(0, saved_position_usable(width, 100, width, height));
