@@ -3,6 +3,7 @@
 #include "app_identity.h"
 #include "banner_windows.h"
 #include "board.h"
+#include "drawn_line.h"
 #include "outcome.h"
 #include "ranking.h"
 #include "resource.h"
@@ -76,7 +77,10 @@ void finish_pending() {
 }  // namespace
 
 void start_removal_delay(HWND main) {
-  InvalidateRect(main, nullptr, FALSE);
+  // Only where the line lies: the next paint then copies a small part of back_dc
+  // instead of the whole client area.
+  RECT line = take_drawn_line_bounds();
+  InvalidateRect(main, IsRectEmpty(&line) ? nullptr : &line, FALSE);
   removal_pending = 1;
   removal_wait = 1;
   SetTimer(main, TIMER_REMOVE, REMOVE_PERIOD_MS, nullptr);

@@ -1,12 +1,30 @@
 // The Windows side of the operations that the game rules declare: line drawing,
 // showing windows, message boxes and the hint worker's thread and stop request.
 #include <windows.h>
+#include "drawn_line.h"
 #include "platform.h"
+
+namespace {
+
+RECT drawn_line_bounds = {0, 0, 0, 0};
+constexpr int PEN_REACH = 6;   // half the path pen's width, and one pixel for its rounding
+
+}  // namespace
 
 void platform_draw_segment(Surface surface, int x1, int y1, int x2, int y2) {
   HDC dc = static_cast<HDC>(surface);
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
+  RECT segment = {x1 < x2 ? x1 : x2, y1 < y2 ? y1 : y2, (x1 > x2 ? x1 : x2) + 1,
+                  (y1 > y2 ? y1 : y2) + 1};
+  InflateRect(&segment, PEN_REACH, PEN_REACH);
+  UnionRect(&drawn_line_bounds, &drawn_line_bounds, &segment);
+}
+
+RECT take_drawn_line_bounds() {
+  RECT bounds = drawn_line_bounds;
+  SetRectEmpty(&drawn_line_bounds);
+  return bounds;
 }
 
 void platform_show_window(WindowHandle window) {

@@ -170,4 +170,30 @@ TEST_F(PickTest, NewGameAndRestartDuringTheDelayLeaveEveryTileVisible) {
   }
 }
 
+// Slots 0 and 35 (face 3) at cells (1, 1) and (18, 2); slots 17 and 18 stand on both
+// one-corner routes, so the line takes two corners across the board.
+TEST_F(GameTest, TwoCornerLineReachesTheScreenWholeWhereNoTileCoversIt) {
+  craft_board({{0, 3}, {35, 39}, {17, 5}, {18, 6}});
+  UpdateWindow(window);
+  click(0);
+  click(35);
+  ASSERT_EQ(1, removal_pending);
+  UpdateWindow(window);
+
+  const COLORREF line = RGB(0, 255, 255);
+  HDC dc = GetDC(window);
+  int line_pixels = 0, missing = 0;
+  for (int y = 30; y < 500; y += 2)
+    for (int x = 0; x < 780; x += 2) {
+      if (GetPixel(back_dc, x, y) != line) continue;
+      if (ChildWindowFromPointEx(window, POINT{x, y}, CWP_SKIPINVISIBLE) != window) continue;
+      ++line_pixels;
+      if (GetPixel(dc, x, y) != line) ++missing;
+    }
+  ReleaseDC(window, dc);
+  EXPECT_GT(line_pixels, 300);
+  EXPECT_EQ(0, missing);
+  removal_ticks(2);
+}
+
 }  // namespace
