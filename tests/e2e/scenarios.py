@@ -46,6 +46,33 @@ def wait_gone(session, origin, slots, seconds=3.0):
     raise Failure("tiles %s were not taken off" % (slots,))
 
 
+def box_shown(shot, origin):
+    """A dialog or message box stands over the board: somewhere in the client area a
+    patch of plain light grey, which no tile, banner or ground of the game has."""
+    def grey(pixel):
+        return pixel[0] == pixel[1] == pixel[2] and 200 <= pixel[0] < 255
+
+    for top in range(30, 480, 8):
+        for left in range(0, 750, 8):
+            first = shot.pixel(origin[0] + left, origin[1] + top)
+            if grey(first) and all(shot.pixel(origin[0] + left + dx, origin[1] + top + dy) == first
+                                   for dy in range(0, 12, 2) for dx in range(0, 12, 2)):
+                return True
+    return False
+
+
+def wait_until(session, test, seconds, failure):
+    """Screenshots until test(shot) holds; the last one is returned."""
+    deadline = time.monotonic() + seconds
+    while True:
+        shot = session.shot()
+        if test(shot):
+            return shot
+        if time.monotonic() > deadline:
+            raise Failure(failure)
+        time.sleep(0.2)
+
+
 def read_board(session, origin, faces_art):
     board = recognise(session.shot(), origin, faces_art)
     faces = {slot: seen[0] for slot, seen in enumerate(board) if seen is not None}
@@ -104,8 +131,10 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
                 session.shot().save_png(os.path.join(out_dir, "02-line.png"))
             if number < len(moves) - 1:
                 wait_gone(session, origin, (a, b))
-        time.sleep(1.0)
+        shot = wait_until(session, lambda shot: box_shown(shot, origin), 20,
+                          "the ranking dialog did not open on the cleared board")
         log("e2e: cleared in %.0f s of play" % (time.monotonic() - started))
+        time.sleep(0.5)   # the dialog's name box takes the focus as it opens
         session.shot().save_png(os.path.join(out_dir, "03-ranking.png"))
         # The ranking dialog holds the new first place; its name box is the first
         # tab stop after OK, and the dialog manager selects its text on Tab.
@@ -145,12 +174,6 @@ def banner_shown(shot, origin):
     return white > 60
 
 
-def changed_pixels(before, after, box):
-    left, top, right, bottom = box
-    return sum(1 for y in range(top, bottom, 3) for x in range(left, right, 3)
-               if before.pixel(x, y) != after.pixel(x, y))
-
-
 def play_until_stuck(win_build, out_dir, visible=False, log=print):
     """A normal deal played carelessly until no pair can be taken: the stuck banner,
     the hint's "no more moves" box, and an undo back into play."""
@@ -184,33 +207,26 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         else:
             raise Failure("no dealt game got stuck")
         log("e2e: stuck with %d tiles left" % len(faces))
-        time.sleep(0.6)
-        shot = session.shot()
-        check(banner_shown(shot, origin), "the stuck banner is not shown")
+        shot = wait_until(session, lambda shot: banner_shown(shot, origin), 5,
+                          "the stuck banner is not shown")
         shot.save_png(os.path.join(out_dir, "06-stuck.png"))
         # The hint finds nothing and says so in a box over the window.
         session.click(origin[0] + 400, origin[1] + 30, button=3)
-        window_box = (origin[0], origin[1], origin[0] + 770, origin[1] + 500)
-        deadline = time.monotonic() + 10
-        while time.monotonic() < deadline:
-            boxed = session.shot()
-            if changed_pixels(shot, boxed, window_box) > 300:
-                break
-            time.sleep(0.2)
-        else:
-            raise Failure("the hint showed no box on a stuck board")
+        boxed = wait_until(session, lambda shot: box_shown(shot, origin), 10,
+                           "the hint showed no box on a stuck board")
         boxed.save_png(os.path.join(out_dir, "07-stuck-hint.png"))
         session.key("Return")
-        time.sleep(2.5)
+        wait_until(session, lambda shot: not box_shown(shot, origin), 15, "the box did not close")
+        time.sleep(0.3)
         # Undo: the last pair comes back, the banner goes, and a move exists again.
         session.key("BackSpace")
-        time.sleep(0.6)
-        shot = session.shot()
+
+        def undone(shot):
+            return all(tile_frame_matches(shot, origin[0] + tile_origin(slot)[0],
+                                          origin[1] + tile_origin(slot)[1]) for slot in last)
+
+        shot = wait_until(session, undone, 5, "the last pair did not come back with the undo")
         check(not banner_shown(shot, origin), "the stuck banner stayed after a key")
-        for slot in last:
-            x, y = tile_origin(slot)
-            check(tile_frame_matches(shot, origin[0] + x, origin[1] + y),
-                  "slot %d did not come back with the undo" % slot)
         faces_back = read_board(session, origin, faces_art)
         check(len(faces_back) == len(faces) + 2, "undo did not bring back one pair")
         check(solver.removable_pairs(faces_back), "no move after the undo")
