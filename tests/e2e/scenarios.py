@@ -35,15 +35,15 @@ def tile_point(origin, slot):
     return origin[0] + x + FACE_W // 2, origin[1] + y + FACE_H // 2
 
 
+def tiles_seen(shot, origin, slots):
+    """For each slot, whether a tile stands there on screen."""
+    return [tile_frame_matches(shot, origin[0] + tile_origin(s)[0], origin[1] + tile_origin(s)[1])
+            for s in slots]
+
+
 def wait_gone(session, origin, slots, seconds=3.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        shot = session.shot()
-        if not any(tile_frame_matches(shot, origin[0] + tile_origin(s)[0],
-                                      origin[1] + tile_origin(s)[1]) for s in slots):
-            return shot
-        time.sleep(0.05)
-    raise Failure("tiles %s were not taken off" % (slots,))
+    return wait_until(session, lambda shot: not any(tiles_seen(shot, origin, slots)), seconds,
+                      "tiles %s were not taken off" % (slots,), 0.05)
 
 
 def box_shown(shot, origin):
@@ -61,7 +61,7 @@ def box_shown(shot, origin):
     return False
 
 
-def wait_until(session, test, seconds, failure):
+def wait_until(session, test, seconds, failure, interval=0.2):
     """Screenshots until test(shot) holds; the last one is returned."""
     deadline = time.monotonic() + seconds
     while True:
@@ -70,7 +70,7 @@ def wait_until(session, test, seconds, failure):
             return shot
         if time.monotonic() > deadline:
             raise Failure(failure)
-        time.sleep(0.2)
+        time.sleep(interval)
 
 
 def read_board(session, origin, faces_art):
@@ -220,12 +220,8 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         time.sleep(0.3)
         # Undo: the last pair comes back, the banner goes, and a move exists again.
         session.key("BackSpace")
-
-        def undone(shot):
-            return all(tile_frame_matches(shot, origin[0] + tile_origin(slot)[0],
-                                          origin[1] + tile_origin(slot)[1]) for slot in last)
-
-        shot = wait_until(session, undone, 5, "the last pair did not come back with the undo")
+        shot = wait_until(session, lambda shot: all(tiles_seen(shot, origin, last)), 5,
+                          "the last pair did not come back with the undo")
         check(not banner_shown(shot, origin), "the stuck banner stayed after a key")
         faces_back = read_board(session, origin, faces_art)
         check(len(faces_back) == len(faces) + 2, "undo did not bring back one pair")
