@@ -16,24 +16,28 @@ add_library(fake_platform STATIC ${FAKE_PLATFORM_SOURCES})
 target_include_directories(fake_platform PUBLIC ${CMAKE_SOURCE_DIR}/tests/fake ${CMAKE_SOURCE_DIR}/rules)
 target_link_libraries(fake_platform PUBLIC Threads::Threads)
 
+add_library(rules_test_support STATIC ${RULES_SUPPORT_SOURCES})
+target_include_directories(rules_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/rules_support)
+target_link_libraries(rules_test_support PUBLIC kotopai_rules)
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_executable(rules_tests ${RULES_TEST_SOURCES})
-target_link_libraries(rules_tests PRIVATE kotopai_rules fake_platform GTest::gtest_main)
+target_link_libraries(rules_tests PRIVATE rules_test_support kotopai_rules fake_platform GTest::gtest_main)
 target_compile_options(rules_tests PRIVATE ${WARNINGS})
 gtest_discover_tests(rules_tests DISCOVERY_TIMEOUT 60)
 
-# Tools that link only the rules (deal statistics from a fixed seed).
+# Tools that link only the rules (deal statistics from fixed seconds).
 file(GLOB RULES_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/rules/*.cpp)
 foreach(src ${RULES_TOOL_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE kotopai_rules fake_platform)
+  target_link_libraries(${name} PRIVATE rules_test_support kotopai_rules fake_platform)
 endforeach()
 
 if(KOTOPAI_BENCH)
   find_package(benchmark REQUIRED)
   file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
   add_executable(rules_bench ${BENCH_SOURCES})
-  target_link_libraries(rules_bench PRIVATE kotopai_rules fake_platform benchmark::benchmark_main)
+  target_link_libraries(rules_bench PRIVATE rules_test_support kotopai_rules fake_platform benchmark::benchmark_main)
 endif()

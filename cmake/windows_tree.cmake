@@ -59,9 +59,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_library(fake_platform STATIC ${FAKE_PLATFORM_SOURCES})
 target_include_directories(fake_platform PUBLIC ${CMAKE_SOURCE_DIR}/tests/fake ${CMAKE_SOURCE_DIR}/rules)
 
+# What the rules tests, the Windows test programs and the benchmarks reach into the rules with.
+add_library(rules_test_support STATIC ${RULES_SUPPORT_SOURCES})
+target_include_directories(rules_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/rules_support)
+target_link_libraries(rules_test_support PUBLIC kotopai_rules)
+
 # The rules tests, as in the native tree, here under Wine.
 add_executable(rules_tests ${RULES_TEST_SOURCES})
-target_link_libraries(rules_tests PRIVATE kotopai_rules fake_platform gtest_main)
+target_link_libraries(rules_tests PRIVATE rules_test_support kotopai_rules fake_platform gtest_main)
 add_test(NAME rules_tests COMMAND rules_tests)
 
 # Each folder of tests/win is one test program linked with the whole game and its resources.
@@ -69,7 +74,7 @@ add_test(NAME rules_tests COMMAND rules_tests)
 file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
 add_library(win_test_support STATIC ${SUPPORT_SOURCES})
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/win/support)
-target_link_libraries(win_test_support PUBLIC kotopai_app gtest)
+target_link_libraries(win_test_support PUBLIC kotopai_app rules_test_support gtest)
 
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})
@@ -95,5 +100,5 @@ file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cp
 foreach(src ${WIN_BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} ${RESOURCE_SCRIPT})
-  target_link_libraries(${name} PRIVATE kotopai_app)
+  target_link_libraries(${name} PRIVATE kotopai_app rules_test_support)
 endforeach()

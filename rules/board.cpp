@@ -1,6 +1,5 @@
 // The board tables, the cell layout, the removal history and restoring a deal.
 #include "board.h"
-#include "hint.h"
 
 namespace {
 
@@ -62,18 +61,6 @@ void restore_deal() {
   for (int s = 0; s < TILE_COUNT; ++s) {
     slot_cell(s).tile_id = deal_table[s];
     slot_cell(s).state = TILE_IN_PLACE;
-  }
-  selected_slot = NO_SELECTION;
-}
-
-void board_reset() {
-  // A worker still reading the board would see it change under it.
-  hint_stop();
-  board = empty_board();
-  for (int s = 0; s < TILE_COUNT; ++s) {
-    deal_table[s] = 0;
-    tile_rects[s] = Rect{};
-    pai_windows[s] = nullptr;
   }
   selected_slot = NO_SELECTION;
 }

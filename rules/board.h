@@ -58,6 +58,3 @@ void layout_cells();
 void clear_board();
 void record_removal(int first, int second);
 void restore_deal();
-
-// Puts every board table back as at program start (for tests that build many boards).
-void board_reset();

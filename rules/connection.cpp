@@ -104,9 +104,8 @@ int connect_two_turns(int x1, int y1, int x2, int y2) {
 }
 
 int can_connect(int x1, int y1, int x2, int y2) {
-  if (!in_grid(x1, y1, x2, y2)) return 0;
-  return straight(x1, y1, x2, y2) > 0 || one_turn(x1, y1, x2, y2) > 0 ||
-         two_turns(x1, y1, x2, y2).code > 0;
+  return connect_straight(x1, y1, x2, y2) > 0 || connect_one_turn(x1, y1, x2, y2) > 0 ||
+         connect_two_turns(x1, y1, x2, y2) > 0;
 }
 
 int draw_straight(int x1, int y1, int x2, int y2, Surface surface) {

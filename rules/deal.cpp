@@ -11,8 +11,15 @@ namespace {
 
 long long calendar_seconds() { return static_cast<long long>(std::time(nullptr)); }
 
-// PCG32 (XSH RR): one 64-bit state, 32-bit uniform output.
+// PCG32 (XSH RR): one 64-bit state, 32-bit uniform output, and an odd increment
+// that chooses one of its streams.
 std::uint64_t generator_state;
+std::uint64_t generator_increment;
+
+// Stream 0 keeps the generator's usual increment. Neighbouring streams differ in
+// their high bits, so even their first draws (taken from the high bits) part at once.
+constexpr std::uint64_t STREAM_ZERO_INCREMENT = 1442695040888963407ULL;
+constexpr std::uint64_t STREAM_STEP = 0x9E3779B97F4A7C15ULL << 1;   // even: increments stay odd
 
 int draw_below(int range) { return static_cast<int>(deal_draw() % static_cast<std::uint32_t>(range)); }
 
@@ -52,36 +59,35 @@ void last_two_free(const bool* used, int* c, int* d) {
 
 // Both tiles of a pair are taken off as if the player had removed them, so the
 // next candidate is tested on the board the player will face at that point.
-void place_pair(int c, int d, int face_id, bool* used) {
+void place_pair(int c, int d, int face_id, bool* used, BuildRecord* record) {
   used[c] = used[d] = true;
   slot_cell(c).state = TILE_REMOVED;
   slot_cell(d).state = TILE_REMOVED;
   deal_table[c] = face_id;
   deal_table[d] = face_id + PAIR_COUNT;
-  last_build.first[last_build.placed] = c;
-  last_build.second[last_build.placed] = d;
-  ++last_build.placed;
+  record->first[record->placed] = c;
+  record->second[record->placed] = d;
+  ++record->placed;
 }
 
 }  // namespace
 
 long long (*deal_clock)() = calendar_seconds;
-BuildRecord last_build;
-int pair_test_limit = PAIR_TEST_LIMIT;
 
-// Seeds are consecutive clock seconds: a mixing step first, so that neighbouring
-// seconds start far apart in the generator's sequence.
-void deal_seed(long long seed) {
-  std::uint64_t z = static_cast<std::uint64_t>(seed) + 0x9E3779B97F4A7C15ULL;
+// Seconds are consecutive: a mixing step first, so that neighbouring seconds start
+// far apart in the generator's sequence.
+void deal_seed(long long second, int stream) {
+  std::uint64_t z = static_cast<std::uint64_t>(second) + 0x9E3779B97F4A7C15ULL;
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
   generator_state = z ^ (z >> 31);
+  generator_increment = STREAM_ZERO_INCREMENT + static_cast<std::uint64_t>(stream) * STREAM_STEP;
   deal_draw();
 }
 
 std::uint32_t deal_draw() {
   std::uint64_t old = generator_state;
-  generator_state = old * 6364136223846793005ULL + 1442695040888963407ULL;
+  generator_state = old * 6364136223846793005ULL + generator_increment;
   std::uint32_t xorshifted = static_cast<std::uint32_t>(((old >> 18u) ^ old) >> 27u);
   std::uint32_t rot = static_cast<std::uint32_t>(old >> 59u);
   return (xorshifted >> rot) | (xorshifted << ((32u - rot) & 31u));
@@ -113,7 +119,7 @@ static void draw_ranking(int* values, int count) {
 }
 
 void random_ranking(int* values, int count) {
-  deal_seed(deal_clock());
+  deal_seed(deal_clock(), 0);
   draw_ranking(values, count);
 }
 
@@ -146,46 +152,54 @@ int draw_partner(SlotBand band, int c, const bool* used) {
   return d;
 }
 
-int build_solvable_deal(int attempt) {
-  // Seeding with the attempt too makes every retry within one second a new build,
-  // while two deals asked for in the same second still come out the same.
-  deal_seed(deal_clock() + attempt);
+// The second and the attempt seed apart (state and stream), so a retry never
+// repeats another second's build, while two deals asked for in the same second
+// still come out the same.
+int build_solvable_deal(long long second, int attempt, int test_limit, BuildRecord* record) {
+  deal_seed(second, attempt);
   int face_order[PAIR_COUNT];
   draw_ranking(face_order, PAIR_COUNT);
 
   bool used[TILE_COUNT] = {};
-  last_build.placed = 0;
-  last_build.tests = 0;
+  record->placed = 0;
+  record->tests = 0;
   clear_board();
   for (int s = 0; s < TILE_COUNT; ++s) slot_cell(s).state = TILE_IN_PLACE;
 
-  while (last_build.placed < PAIR_COUNT && last_build.tests < pair_test_limit) {
-    ++last_build.tests;
+  while (record->placed < PAIR_COUNT && record->tests < test_limit) {
+    ++record->tests;
     int c, d;
-    if (last_build.placed == PAIR_COUNT - 1) {
+    if (record->placed == PAIR_COUNT - 1) {
       last_two_free(used, &c, &d);
       if (c < 0) continue;
     } else {
-      SlotBand band = band_for_pair(last_build.placed);
+      SlotBand band = band_for_pair(record->placed);
       c = draw_free_slot(band, used);
       d = c < 0 ? -1 : draw_partner(band, c, used);
       if (d < 0) continue;
     }
     if (can_connect(slot_x(c), slot_y(c), slot_x(d), slot_y(d))) {
-      place_pair(c, d, face_order[last_build.placed], used);
+      place_pair(c, d, face_order[record->placed], used, record);
     }
   }
   place_deal_table();
-  return last_build.placed == PAIR_COUNT;
+  return record->placed == PAIR_COUNT;
 }
 
-void new_deal(WindowHandle owner, int mode) {
+// Every retry of one deal takes the same clock second.
+void make_deal(WindowHandle owner, int mode, int test_limit) {
   clear_board();
   bool built = false;
   if (mode == MODE_EASY) {
-    for (int attempt = 0; attempt < DEAL_ATTEMPTS && !built; ++attempt) built = build_solvable_deal(attempt);
+    long long second = deal_clock();
+    BuildRecord record;
+    for (int attempt = 0; attempt < DEAL_ATTEMPTS && !built; ++attempt) {
+      built = build_solvable_deal(second, attempt, test_limit, &record);
+    }
     if (!built) platform_message_box(owner, "失敗しました！", "牌の作成");
   }
   if (!built) shuffled_deal();
   selected_slot = NO_SELECTION;
 }
+
+void new_deal(WindowHandle owner, int mode) { make_deal(owner, mode, PAIR_TEST_LIMIT); }

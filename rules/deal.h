@@ -16,7 +16,5 @@ constexpr int PAIR_TEST_LIMIT = 2000;
 extern long long (*deal_clock)();
 
 void new_deal(WindowHandle owner, int mode);
-// One easy build, seeded with the clock plus attempt (0..DEAL_ATTEMPTS-1).
-int build_solvable_deal(int attempt);
 void random_ranking(int* values, int count);
 int slots_apart(int a, int b);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "drawn_line.h"
 #include "platform.h"
+#include "stop_request.h"
 
 namespace {
 
@@ -48,10 +49,9 @@ DWORD WINAPI thread_entry(LPVOID parameter) {
   return static_cast<DWORD>(start.body(start.argument));
 }
 
-// Manual-reset: once set, every wait of the worker returns at once until cleared.
-HANDLE stop_event() {
-  static HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  return event;
+StopRequest* hint_stop_request() {
+  static StopRequest request{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  return &request;
 }
 
 }  // namespace
@@ -86,9 +86,6 @@ void platform_thread_release(ThreadHandle thread) {
   if (thread) CloseHandle(static_cast<HANDLE>(thread));
 }
 
-void platform_stop_set(void) { SetEvent(stop_event()); }
-void platform_stop_clear(void) { ResetEvent(stop_event()); }
-
-int platform_stop_wait(int ms) {
-  return WaitForSingleObject(stop_event(), static_cast<DWORD>(ms < 0 ? 0 : ms)) == WAIT_OBJECT_0;
-}
+void platform_stop_set(void) { stop_request_set(hint_stop_request()); }
+void platform_stop_clear(void) { stop_request_clear(hint_stop_request()); }
+int platform_stop_wait(int ms) { return stop_request_wait(hint_stop_request(), ms); }

@@ -9,10 +9,10 @@
 #include <string>
 #include "app_identity.h"
 #include "board.h"
-#include "deal_internal.h"
 #include "main_window.h"
 #include "outcome.h"
 #include "resource.h"
+#include "rules_support.h"
 #include "settings.h"
 #include "shell_state.h"
 #include "sound.h"
@@ -71,10 +71,11 @@ void pick(HWND main, int slot) {
 bool play_one_game(HWND main) {
   SendMessageA(main, WM_COMMAND, IDM_MODE_EASY, 0);
   pump();
-  if (last_build.placed != PAIR_COUNT) return false;
+  BuildRecord build;
+  if (replay_easy_deal(&build) < 0) return false;
   for (int k = 0; k < PAIR_COUNT; ++k) {
-    pick(main, last_build.first[k]);
-    pick(main, last_build.second[k]);
+    pick(main, build.first[k]);
+    pick(main, build.second[k]);
     pump();
     SendMessageA(main, WM_TIMER, TIMER_REMOVE, 0);
     SendMessageA(main, WM_TIMER, TIMER_REMOVE, 0);

@@ -31,15 +31,6 @@ TEST_F(BoardTest, LayoutPlacesCellsTilesAndAnchors) {
   EXPECT_EQ(last_tile.bottom, cell_at(18, 8).cell_rect.bottom - 14);
 }
 
-TEST_F(BoardTest, ResetLeavesNoTileAnywhere) {
-  fill_board();
-  selected_slot = 4;
-  board_reset();
-  for (const Cell& cell : board.cells) EXPECT_EQ(cell.state, CELL_NO_TILE);
-  EXPECT_EQ(selected_slot, NO_SELECTION);
-  EXPECT_EQ(pai_windows[7], nullptr);
-}
-
 TEST_F(BoardTest, RemovalsAgeOlderRemovalsAndCarryTheOrder) {
   fill_board();
   record_removal(0, 17);

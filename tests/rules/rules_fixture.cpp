@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <random>
 #include "deal.h"
-#include "deal_internal.h"
 #include "hint.h"
 
 namespace {
@@ -87,7 +86,6 @@ void RulesTest::SetUp() {
   layout_cells();
   for (int s = 0; s < TILE_COUNT; ++s) pai_windows[s] = fake_window(s);
   deal_clock = fixed_clock;
-  pair_test_limit = PAIR_TEST_LIMIT;
 }
 
 void RulesTest::TearDown() {

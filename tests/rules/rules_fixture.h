@@ -2,8 +2,8 @@
 // a fixed deal clock, and a path oracle independent of the connection search.
 #pragma once
 #include <gtest/gtest.h>
-#include "board.h"
 #include "fake_platform.h"
+#include "rules_support.h"
 
 // Tile window handles the fake can tell apart: slot s has window 0x1000 + s.
 WindowHandle fake_window(int slot);

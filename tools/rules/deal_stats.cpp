@@ -1,14 +1,14 @@
 // Deal statistics from fixed clock seconds: how often one easy build fails, how
-// many builds an easy deal needs, how often it falls back to a shuffled deal, and
-// how long builds and deals take.
+// many builds an easy deal needs, how often it falls back to a shuffled deal, how
+// often a second deals what the second before dealt, and how long builds and
+// deals take.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
-#include "board.h"
 #include "deal.h"
-#include "deal_internal.h"
 #include "fake_platform.h"
+#include "rules_support.h"
 
 namespace {
 
@@ -16,11 +16,7 @@ constexpr int RUNS = 100000;
 constexpr long long FIRST_SECOND = 1700000000;
 
 long long current_second = FIRST_SECOND;
-int clock_reads = 0;
-long long counting_clock() {
-  ++clock_reads;
-  return current_second;
-}
+long long fixed_clock() { return current_second; }
 
 using Clock = std::chrono::steady_clock;
 
@@ -45,16 +41,16 @@ void single_builds() {
   std::vector<int> placed_at_failure;
   std::vector<double> micros;
   micros.reserve(RUNS);
+  BuildRecord record;
   for (int run = 0; run < RUNS; ++run) {
-    current_second = FIRST_SECOND + run;
     Clock::time_point start = Clock::now();
-    int built = build_solvable_deal(0);
+    int built = build_solvable_deal(FIRST_SECOND + run, 0, PAIR_TEST_LIMIT, &record);
     micros.push_back(micros_since(start));
-    tests += last_build.tests;
-    most_tests = std::max(most_tests, last_build.tests);
+    tests += record.tests;
+    most_tests = std::max(most_tests, record.tests);
     if (!built) {
       ++failed;
-      placed_at_failure.push_back(last_build.placed);
+      placed_at_failure.push_back(record.placed);
     }
   }
   std::printf("Single easy builds (attempt 0, one clock second each)\n");
@@ -74,19 +70,26 @@ void whole_deals() {
   std::vector<int> builds_needed(DEAL_ATTEMPTS + 2, 0);
   std::vector<double> micros;
   micros.reserve(RUNS);
+  std::vector<int> previous;
+  int repeated = 0;
+  BuildRecord record;
   fake::reset();
   for (int run = 0; run < RUNS; ++run) {
     current_second = FIRST_SECOND + 500000 + run;
-    clock_reads = 0;
     Clock::time_point start = Clock::now();
     new_deal(nullptr, MODE_EASY);
     micros.push_back(micros_since(start));
-    ++builds_needed[std::min(clock_reads, DEAL_ATTEMPTS + 1)];
+    int attempt = replay_easy_deal(&record);
+    ++builds_needed[attempt < 0 ? DEAL_ATTEMPTS + 1 : attempt + 1];
+    std::vector<int> dealt(deal_table, deal_table + TILE_COUNT);
+    repeated += dealt == previous;
+    previous = dealt;
   }
   int fell_back = static_cast<int>(fake::boxes().size());
   std::printf("\nWhole easy deals (new_deal, one clock second each)\n");
   std::printf("  %-28s %d\n", "deals", RUNS);
   std::printf("  %-28s %d\n", "fell back to the message", fell_back);
+  std::printf("  %-28s %d\n", "same as the second before", repeated);
   for (int n = 1; n <= DEAL_ATTEMPTS; ++n) {
     if (builds_needed[n]) std::printf("  %-28s %d\n", (std::to_string(n) + (n == 1 ? " build" : " builds")).c_str(), builds_needed[n]);
   }
@@ -98,7 +101,7 @@ void whole_deals() {
 int main() {
   board_reset();
   layout_cells();
-  deal_clock = counting_clock;
+  deal_clock = fixed_clock;
   single_builds();
   whole_deals();
   return 0;

@@ -1,11 +1,14 @@
 // The hint on screen: pairs lit in scan order, stopped by any key or pick without
-// a mark left behind, many quick starts and stops, and its ten-second price.
+// a mark left behind, many quick starts and stops, its ten-second price, and the
+// worker's waits.
 #include <set>
+#include <thread>
 #include "board.h"
 #include "game_fixture.h"
 #include "hint.h"
 #include "resource.h"
 #include "shell_state.h"
+#include "stop_request.h"
 
 namespace {
 
@@ -105,6 +108,30 @@ TEST_F(GameTest, HintCostsTenSecondsOnlyWhileTheGameRuns) {
   command(IDM_HINT);
   EXPECT_EQ(5, elapsed_seconds);
   game_over = 0;
+}
+
+// With its event, and without one when none could be made, a wait of the worker
+// lasts as long as asked and a stop ends it at once.
+TEST(HintStopRequest, WaitsRunTheirLengthAndEndOnAStop) {
+  for (bool with_event : {true, false}) {
+    SCOPED_TRACE(with_event ? "with an event" : "without an event");
+    StopRequest request{with_event ? CreateEventA(nullptr, TRUE, FALSE, nullptr) : nullptr};
+    DWORD start = GetTickCount();
+    EXPECT_EQ(0, stop_request_wait(&request, 300));
+    EXPECT_GE(GetTickCount() - start, 250u);   // a tick's grain short at most
+    std::thread stopper([&request] {
+      Sleep(100);
+      stop_request_set(&request);
+    });
+    start = GetTickCount();
+    EXPECT_EQ(1, stop_request_wait(&request, 60000));
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    stopper.join();
+    EXPECT_EQ(1, stop_request_wait(&request, 60000));   // set until cleared
+    stop_request_clear(&request);
+    EXPECT_EQ(0, stop_request_wait(&request, 50));
+    if (request.event) CloseHandle(request.event);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "presentation_state.h"
+#include "rules_support.h"
 #include "tile_windows.h"
 #include "window_classes.h"
 

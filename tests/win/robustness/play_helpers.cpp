@@ -3,9 +3,9 @@
 #include <stdio.h>
 #include <algorithm>
 #include "board.h"
-#include "deal_internal.h"
 #include "main_window_harness.h"
 #include "resource.h"
+#include "rules_support.h"
 #include "shell_state.h"
 #include "tile_windows.h"
 
@@ -42,12 +42,13 @@ void take_pair(HWND main, int a, int b) {
 
 int play_easy_game(HWND main, int seconds) {
   SendMessageA(main, WM_COMMAND, IDM_MODE_EASY, 0);
-  if (last_build.placed != PAIR_COUNT) return 0;
+  BuildRecord build;
+  if (replay_easy_deal(&build) < 0) return 0;
   int taken = 0;
   for (int k = 0; k < PAIR_COUNT; ++k) {
     if (k == PAIR_COUNT - 1) elapsed_seconds = seconds;
-    take_pair(main, last_build.first[k], last_build.second[k]);
-    if (slot_cell(last_build.first[k]).state >= TILE_REMOVED) ++taken;
+    take_pair(main, build.first[k], build.second[k]);
+    if (slot_cell(build.first[k]).state >= TILE_REMOVED) ++taken;
   }
   return taken;
 }

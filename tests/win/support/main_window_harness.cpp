@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "presentation_state.h"
 #include "resource.h"
+#include "rules_support.h"
 #include "settings.h"
 #include "shell_state.h"
 #include "window_classes.h"
