@@ -31,8 +31,6 @@ void platform_message_box(WindowHandle owner, const char* text, const char* capt
 
 // The hint worker's thread. Start returns nullptr when no thread could be made.
 ThreadHandle platform_thread_start(int (*body)(void* argument), void* argument);
-// 1 while the thread has not returned from its body.
-int platform_thread_running(ThreadHandle thread);
 // Waits until the thread has returned, then releases the handle. On Windows the
 // wait still serves messages sent to the waiting thread's windows, so a worker that
 // is opening a message box owned by one of them cannot dead-lock the wait.

@@ -66,11 +66,6 @@ ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
   return thread;
 }
 
-int platform_thread_running(ThreadHandle thread) {
-  DWORD code = 0;
-  return thread && GetExitCodeThread(static_cast<HANDLE>(thread), &code) && code == STILL_ACTIVE;
-}
-
 void platform_thread_join(ThreadHandle thread) {
   if (!thread) return;
   HANDLE handle = static_cast<HANDLE>(thread);

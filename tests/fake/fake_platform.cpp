@@ -99,6 +99,10 @@ bool wait_until(const std::function<bool()>& condition, int timeout_ms) {
   return true;
 }
 
+bool thread_running(ThreadHandle thread) {
+  return thread && !static_cast<FakeThread*>(thread)->done->load();
+}
+
 }  // namespace fake
 
 void platform_draw_segment(Surface surface, int x1, int y1, int x2, int y2) {
@@ -142,10 +146,6 @@ ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
     done->store(true);
   });
   return handle;
-}
-
-int platform_thread_running(ThreadHandle thread) {
-  return thread && !static_cast<FakeThread*>(thread)->done->load();
 }
 
 void platform_thread_join(ThreadHandle thread) {

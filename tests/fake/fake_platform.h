@@ -46,6 +46,9 @@ void set_thread_start_fails(bool fails);
 // took that long to close it.
 void set_box_action(std::function<void(const Box&)> action);
 
+// 1 while a thread started through the fake has not returned from its body.
+bool thread_running(ThreadHandle thread);
+
 // Polls condition until it holds or timeout_ms passed; returns the last result.
 bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000);
 

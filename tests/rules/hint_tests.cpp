@@ -38,7 +38,7 @@ void three_and_two() {
   tile(30, 73, TILE_REMOVED);
 }
 
-bool scan_finished() { return !platform_thread_running(hint_thread); }
+bool scan_finished() { return !fake::thread_running(hint_thread); }
 
 int lit_tiles() {
   int lit = 0;
