@@ -12,6 +12,10 @@ WIN    := build/win
 TOOLS  := build/tools
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
+# The tests and the game run in the project's own prefixes under build/, never in one
+# named by the environment.
+unexport WINEPREFIX
+
 .PHONY: all setup native win test test-native test-win test-e2e bench play art demo dist clean
 
 all: win
@@ -43,7 +47,9 @@ test-win: win
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
 
-test: test-native test-win test-e2e
+# Every test, then a look at the home directory: the run must leave nothing there.
+test:
+	@scripts/home-unchanged $(MAKE) --no-print-directory test-native test-win test-e2e
 
 demo: win
 	python3 tests/e2e/run.py $(WIN) build/demo --visible

@@ -24,6 +24,21 @@ fi
 # The program finds its settings, sounds and help beside itself, whatever the
 # working directory; run it from there anyway so nothing lands elsewhere.
 cd "$(dirname "$exe")"
-# The player's own prefix: sound on, and the game in a window of its own.
-export WINEPREFIX="$here/build/wineprefix-play" KOTOPAI_DESKTOP=
-exec "$here/scripts/wine-run" "$exe"
+# The player's own prefix (scripts/wine-env.sh), never one named by the environment.
+unset WINEPREFIX
+export KOTOPAI_PLAYER=1
+source "$here/scripts/wine-env.sh"
+status=0
+"$here/scripts/wine-run" "$exe" || status=$?
+
+# Wine's menu builder has made launchers of the shortcuts the player asked for (on
+# the desktop, and in the menu under Wine > Programs), but they start the game in the
+# desktop's own locale: outside a Japanese one Wine's code page is not 932 and every
+# text of the game is garbage. Start them in the locale the game is run in here.
+wineserver -w
+desktop=$(readlink -f "$WINEPREFIX/drive_c/users/$(id -un)/Desktop" || true)
+menu=${XDG_DATA_HOME:-$HOME/.local/share}/applications/wine
+plain="Exec=env WINEPREFIX=\"$WINEPREFIX\" "
+{ find "$desktop" -maxdepth 1 -name '*.desktop' -print0; find "$menu" -name '*.desktop' -print0; } 2>/dev/null |
+  xargs -0 -r grep -lZF "$plain" | xargs -0 -r sed -i "s|^$plain|Exec=env LC_ALL=ja_JP.UTF-8 ${plain#Exec=env }|" || true
+exit $status

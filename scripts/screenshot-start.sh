@@ -12,6 +12,8 @@ cp "$here"/resources/sounds/*.wav "$work/" 2>/dev/null || true
 # An existing settings file: no first-run offer, the window centred.
 printf '[Pos]\r\nX=0\r\nY=0\r\n' > "$work/kotopai.ini"
 mkdir -p "$here/docs"
+# Made beforehand: a fresh prefix takes longer than the wait below.
+"$here/scripts/wine-prefix.sh"
 DISPLAY= xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   '$here/scripts/wine-run' explorer /desktop=kotopai,1024x768 '$work/kotopai.exe' &
   sleep 8

@@ -1,10 +1,18 @@
-# Sourced by the Wine scripts: the project's own prefix and Wine's settings.
+# Sourced by the Wine scripts: the project's own prefixes and Wine's settings.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-# The tests' prefix puts every program in one virtual desktop: no X window manager is
-# waited for when a window closes (about 2 s each under a bare Xvfb). The player's
-# prefix (scripts/play.sh) leaves it empty, so the game opens a normal window.
-export KOTOPAI_DESKTOP=${KOTOPAI_DESKTOP-1024x768}
 export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-# No Mono/Gecko installers on a machine without a person; no menu entries on the host.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Both prefixes: "mscoree,mshtml=" offers no Mono/Gecko installers to a machine without a person.
+if [ -n "${KOTOPAI_PLAYER:-}" ]; then
+  # The player's prefix (scripts/play.sh): sound on, the game in a window of its own,
+  # and Wine's menu builder, so the shortcuts the player asks for become launchers on
+  # the Linux desktop.
+  export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix-play} KOTOPAI_DESKTOP=
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+else
+  # The tests' prefix puts every program in one virtual desktop: no X window manager
+  # is waited for when a window closes (about 2 s each under a bare Xvfb). It writes
+  # nothing on the host: no menu entries, and its user folders stay inside it.
+  export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
+  export KOTOPAI_DESKTOP=${KOTOPAI_DESKTOP-1024x768}
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+fi

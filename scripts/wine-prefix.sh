@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Makes the project's own 32-bit Wine prefix once: Japanese code page, font
-# replacements for the faces the program asks for, and no Mono/Gecko installers.
+# Makes a project prefix once, and brings one made by an older version of this script
+# up to date: Japanese code page, font replacements for the faces the program asks
+# for, Wine's Marlett for the caption buttons, and no Mono/Gecko installers. The tests'
+# prefix keeps its user folders inside itself; the player's keeps Wine's file types
+# off the host.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-stamp="$WINEPREFIX/.kotopai-ready-2"
+stamp="$WINEPREFIX/.kotopai-ready-3"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$(dirname "$WINEPREFIX")"
@@ -12,12 +15,30 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 [ -f "$stamp" ] && exit 0
 
+# The menu builder stays off while the prefix is made, also in the player's: at its
+# first start it would register Wine's own handlers for the host's file types before
+# the setting below forbids that.
 run() {
-  if [ -n "${DISPLAY:-}" ]; then env LC_ALL=ja_JP.UTF-8 "$@"
-  else env LC_ALL=ja_JP.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
+  local env=(env LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+  if [ -n "${DISPLAY:-}" ]; then "${env[@]}" "$@"
+  else "${env[@]}" xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
 run wineboot -i >/dev/null 2>&1 || true
+
+# Wine draws the caption buttons with Marlett; without it they read "0 1 r".
+marlett=""
+for dir in "$(dirname "$(command -v wine)")/../share/wine/fonts" \
+           "$(dirname "$(readlink -f "$(command -v wine)")")/../share/wine/fonts" /usr/share/wine/fonts; do
+  if [ -f "$dir/marlett.ttf" ]; then marlett="$dir/marlett.ttf"; break; fi
+done
+if [ -n "$marlett" ]; then
+  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+else
+  echo "wine-prefix: Wine's marlett.ttf was not found (Debian: fonts-wine);" \
+       "the caption buttons will read \"0 1 r\"" >&2
+fi
+
 reg=$(mktemp --suffix=.reg)
 {
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
@@ -34,8 +55,23 @@ reg=$(mktemp --suffix=.reg)
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n' "$KOTOPAI_DESKTOP"
   fi
+  if [ -n "${KOTOPAI_PLAYER:-}" ]; then
+    # The menu builder makes launchers of the player's shortcuts, but must not make
+    # Wine the opener of the host's documents, pictures and pages.
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\FileOpenAssociations]\r\n"Enable"="N"\r\n\r\n'
+  fi
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
 run wine regedit /S "$reg" >/dev/null 2>&1 || true
 wineserver -w || true
 rm -f "$reg"
+
+if [ -z "${KOTOPAI_PLAYER:-}" ]; then
+  # Wine links Desktop, Documents and the other user folders to the home directory;
+  # the tests' shortcuts and files belong inside the prefix instead. Wine leaves a
+  # real folder in place when it updates the prefix.
+  find "$WINEPREFIX/drive_c/users" -type l -print0 |
+    while IFS= read -r -d '' link; do rm "$link"; mkdir "$link"; done
+fi
+
+rm -f "$WINEPREFIX"/.kotopai-ready-*
 touch "$stamp"
