@@ -2,7 +2,7 @@
 #include "test_windows.h"
 #include "banner_windows.h"
 #include "board.h"
-#include "presentation_state.h"
+#include "state_reset.h"
 #include "tile_windows.h"
 #include "window_classes.h"
 

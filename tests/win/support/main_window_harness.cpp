@@ -4,10 +4,10 @@
 #include "app_identity.h"
 #include "board.h"
 #include "main_window.h"
-#include "presentation_state.h"
 #include "resource.h"
 #include "settings.h"
 #include "shell_state.h"
+#include "state_reset.h"
 #include "window_classes.h"
 #include "window_position.h"
 
