@@ -96,9 +96,10 @@ foreach(dir ${WIN_TEST_DIRS})
 endforeach()
 
 # Console benchmarks of the Windows side (one program per file), run by hand under Wine.
+# They reach the main window through the same support as the tests.
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
 foreach(src ${WIN_BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} ${RESOURCE_SCRIPT})
-  target_link_libraries(${name} PRIVATE kotopai_app rules_test_support)
+  target_link_libraries(${name} PRIVATE win_test_support)
 endforeach()

@@ -4,7 +4,6 @@
 
 #include "ranking_table.h"
 
-int ranking_qualifies(int seconds);
 INT_PTR CALLBACK ranking_dialog_proc(HWND, UINT, WPARAM, LPARAM);   // dialog IDD_RANKING (257)
 
 void ranking_fill(HWND dialog, const RankingTable* table);

@@ -1,14 +1,12 @@
 // The ten best times: the table, its place in the settings file and the insertion rule.
 #include "ranking_table.h"
 
+#include <windows.h>
 #include <cstdio>
 #include <cstring>
 
 #include "dbcs_text.h"
-#include "ranking.h"
 #include "settings.h"
-
-void (WINAPI* ranking_local_time)(LPSYSTEMTIME) = GetLocalTime;
 
 static const char* const DEFAULT_NAMES[RANKING_SIZE] = {
     "Alice", "Betty", "Chris", "Dolly", "Ellie", "Frances", "Gertie", "Helen", "Irene", "Jenny"};
@@ -102,7 +100,7 @@ int ranking_insert(RankingTable* table, int seconds, const char* name, RankingDa
 
 RankingDate ranking_today() {
   SYSTEMTIME now;
-  ranking_local_time(&now);
+  GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay};
 }
 

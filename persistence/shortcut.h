@@ -3,7 +3,9 @@
 #include <windows.h>
 
 extern int shortcut_startup, shortcut_desktop, shortcut_startmenu;
-INT_PTR CALLBACK shortcut_dialog_proc(HWND, UINT, WPARAM, LPARAM); // dialog IDD_SHORTCUT (318)
+// Runs dialog IDD_SHORTCUT (318) from the instance's resources, modally, owned by
+// owner; the links it makes are named after title. Returns the dialog's result (1).
+INT_PTR shortcut_dialog_run(HINSTANCE instance, HWND owner, const char* title);
 int make_program_shortcut(HWND owner, const char* title, int folder_id);
 int make_shortcut(const char* target, const char* link_name, HWND owner, int folder_id);
 void shortcut_choices_save(const char* file_name);

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 #include <cstdio>
 
-#include "app_identity.h"
 #include "center_window.h"
 #include "resource.h"
 #include "settings.h"
@@ -21,7 +20,13 @@ void shortcut_choices_save(const char* file_name) {
   ini_put_string("ShellLink", "STARTMENU", text, file_name);
 }
 
-static INT_PTR on_init(HWND dialog) {
+// The links' title rides with the dialog, from its creation parameter.
+static const char* link_title(HWND dialog) {
+  return reinterpret_cast<const char*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+static INT_PTR on_init(HWND dialog, LPARAM title) {
+  SetWindowLongPtrA(dialog, DWLP_USER, title);
   center_window(dialog);
   CheckDlgButton(dialog, IDC_SHORTCUT_STARTUP, shortcut_startup ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog, IDC_SHORTCUT_DESKTOP, shortcut_desktop ? BST_CHECKED : BST_UNCHECKED);
@@ -32,7 +37,8 @@ static INT_PTR on_init(HWND dialog) {
 // A link that cannot be made is skipped silently; the choice is still recorded as ticked.
 static int take_choice(HWND dialog, int box, int folder_id) {
   if (IsDlgButtonChecked(dialog, box) != BST_CHECKED) return 0;
-  make_program_shortcut(GetWindow(dialog, GW_OWNER), app_title, folder_id);
+  const char* title = link_title(dialog);
+  if (title) make_program_shortcut(GetWindow(dialog, GW_OWNER), title, folder_id);
   return 1;
 }
 
@@ -56,10 +62,15 @@ static INT_PTR on_command(HWND dialog, int id) {
   return FALSE;
 }
 
-INT_PTR CALLBACK shortcut_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+static INT_PTR CALLBACK shortcut_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_INITDIALOG: return on_init(dialog);
+    case WM_INITDIALOG: return on_init(dialog, lparam);
     case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
   }
   return FALSE;
+}
+
+INT_PTR shortcut_dialog_run(HINSTANCE instance, HWND owner, const char* title) {
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SHORTCUT), owner, shortcut_dialog_proc,
+                         reinterpret_cast<LPARAM>(title));
 }

@@ -2,8 +2,6 @@
 // found among the program's own bitmap resources.
 #include "dib.h"
 #include <cstring>
-#include "board.h"
-#include "tile_pictures.h"
 
 namespace {
 
@@ -19,24 +17,18 @@ int read_short(const unsigned char* bytes, int offset) {
   return value;
 }
 
-bool is_tile_picture(int resource_id) {
-  return resource_id >= IDB_PAI_FIRST && resource_id < IDB_PAI_FIRST + TILE_COUNT;
-}
-
-// Tiles are always drawn from the program's own buffer, which carries their look.
-const unsigned char* picture_to_draw(int resource_id) {
-  return is_tile_picture(resource_id) ? tile_picture(resource_id) : dib_resource(resource_id);
-}
-
 }  // namespace
 
 // The loaded resource is read-only: whoever needs to change pixels copies it first.
-const unsigned char* dib_resource(int resource_id) {
+const unsigned char* dib_resource(int resource_id, int* size) {
+  if (size) *size = 0;
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource_id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
   if (!found) return nullptr;
   HGLOBAL loaded = LoadResource(module, found);
-  if (!loaded || SizeofResource(module, found) < sizeof(BITMAPINFOHEADER)) return nullptr;
+  const DWORD bytes = SizeofResource(module, found);
+  if (!loaded || bytes < sizeof(BITMAPINFOHEADER)) return nullptr;
+  if (size) *size = static_cast<int>(bytes);
   return static_cast<const unsigned char*>(LockResource(loaded));
 }
 
@@ -50,10 +42,6 @@ int packed_dib_color_count(const unsigned char* dib) {
     case 8: return 256;
     default: return 0;
   }
-}
-
-int dib_color_count(int resource_id) {
-  return packed_dib_color_count(dib_resource(resource_id));
 }
 
 // The version word is the one every LOGPALETTE carries (0x300), whatever the system.
@@ -104,9 +92,13 @@ void dib_draw(HDC dc, HPALETTE palette, const unsigned char* dib, int color_coun
 }
 
 // Always begins and ends painting, so the window is validated even without a picture.
-void dib_paint(HWND window, HPALETTE palette, int resource_id, int color_count) {
+void packed_dib_paint(HWND window, HPALETTE palette, const unsigned char* dib, int color_count) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  if (dc) dib_draw(dc, palette, picture_to_draw(resource_id), color_count);
+  if (dc) dib_draw(dc, palette, dib, color_count);
   EndPaint(window, &paint);
+}
+
+void dib_paint(HWND window, HPALETTE palette, int resource_id, int color_count) {
+  packed_dib_paint(window, palette, dib_resource(resource_id), color_count);
 }

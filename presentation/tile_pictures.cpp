@@ -10,27 +10,20 @@ namespace {
 
 std::vector<unsigned char> pictures[TILE_COUNT];
 
-int resource_size(int resource_id) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource_id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-  return found ? static_cast<int>(SizeofResource(module, found)) : 0;
-}
-
-void copy_picture(int tile_id) {
-  const unsigned char* stored = dib_resource(IDB_PAI_FIRST + tile_id);
-  std::vector<unsigned char>& buffer = pictures[tile_id];
-  if (!stored) {
-    buffer.clear();
-    return;
+void copy_pictures() {
+  for (int t = 0; t < TILE_COUNT; ++t) {
+    int size = 0;
+    const unsigned char* stored = dib_resource(IDB_PAI_FIRST + t, &size);
+    std::vector<unsigned char>& buffer = pictures[t];
+    if (stored) buffer.assign(stored, stored + size);
+    else buffer.clear();
   }
-  buffer.resize(resource_size(IDB_PAI_FIRST + tile_id));
-  std::memcpy(buffer.data(), stored, buffer.size());
 }
 
 // A function-local static makes the first load safe when the hint worker and the
 // user-interface thread reach it at once.
 void ensure_loaded() {
-  static const bool loaded = (tile_pictures_reload(), true);
+  static const bool loaded = (copy_pictures(), true);
   (void)loaded;
 }
 
@@ -63,10 +56,6 @@ void rewrite(unsigned char* pixels, int a, int b, int c, int d) {
 }
 
 }  // namespace
-
-void tile_pictures_reload() {
-  for (int t = 0; t < TILE_COUNT; ++t) copy_picture(t);
-}
 
 void tile_pictures_load() { ensure_loaded(); }
 

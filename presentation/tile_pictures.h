@@ -8,6 +8,3 @@ unsigned char* tile_picture(int image_id);       // the owned packed DIB of pict
 void pai_recolor_draw(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d);
 void pai_recolor(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d);
 constexpr int PAI_RECOLOR_BEGIN = 546, PAI_RECOLOR_END = 2684;
-
-// Copies every tile picture from the resources again, into the same buffers.
-void tile_pictures_reload();

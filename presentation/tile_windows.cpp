@@ -40,14 +40,16 @@ void on_create() {
 }
 
 // A tile window does not know its slot, so one paint request serves every tile
-// window with something pending; each is limited to its own update region.
+// window with something pending; each is limited to its own update region. A tile
+// is always drawn from its own buffer, which carries its look.
 void on_paint(HWND window) {
   for (int slot = 0; slot < TILE_COUNT; ++slot) {
     HWND tile = static_cast<HWND>(pai_windows[slot]);
     if (!tile) continue;
     int tile_id = deal_table[slot];
-    int picture = (tile_id >= 0 && tile_id < TILE_COUNT) ? IDB_PAI_FIRST + tile_id : 0;
-    dib_paint(tile, pai_palette, picture, pai_color_count);
+    const unsigned char* picture =
+        (tile_id >= 0 && tile_id < TILE_COUNT) ? tile_picture(IDB_PAI_FIRST + tile_id) : nullptr;
+    packed_dib_paint(tile, pai_palette, picture, pai_color_count);
   }
   // A window missing from the table would otherwise be asked to paint forever.
   ValidateRect(window, nullptr);

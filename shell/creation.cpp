@@ -21,7 +21,7 @@ void offer_shortcuts_on_first_run(HWND window) {
   shortcut_startup = 0;
   shortcut_desktop = 0;
   shortcut_startmenu = 0;
-  DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_SHORTCUT), window, shortcut_dialog_proc, 0);
+  shortcut_dialog_run(app_instance, window, app_title);
 }
 
 void make_back_picture(HWND window) {

@@ -1,4 +1,4 @@
-// The shell's program-wide state and its reset.
+// The shell's program-wide state.
 #include "shell_state.h"
 
 HWND main_window = nullptr;
@@ -22,26 +22,3 @@ int game_over = 0;
 int was_stuck = 0;
 int omigoto_shown = 0;
 int ranking_shown = 0;
-
-void shell_reset() {
-  main_window = nullptr;
-  back_dc = nullptr;
-  back_bitmap = nullptr;
-  back_brush = nullptr;
-  path_pen = nullptr;
-  time_font = nullptr;
-  main_menu = nullptr;
-  status_bar = nullptr;
-  game_mode = 0;
-  sound_on = 1;
-  clock_timer_on = 1;
-  elapsed_seconds = 0;
-  removal_wait = 0;
-  removal_pending = 0;
-  removed_first = -1;
-  removed_second = -1;
-  game_over = 0;
-  was_stuck = 0;
-  omigoto_shown = 0;
-  ranking_shown = 0;
-}

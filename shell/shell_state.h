@@ -38,7 +38,3 @@ extern int game_over;
 extern int was_stuck;
 extern int omigoto_shown;
 extern int ranking_shown;
-
-// Puts every shell variable back as before the first main window, so a test can
-// create and destroy the main window many times in one process.
-void shell_reset();

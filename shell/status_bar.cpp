@@ -4,15 +4,13 @@
 #include "app_identity.h"
 #include "shell_state.h"
 
+namespace {
+
 const char* const UNDO_HELP_TEXT = "【一手戻る】 UNDO します。BackSpace キーでも UNDO できます。";
 const char* const HINT_HELP_TEXT =
     "【ヒント】 取れる牌をすべて表示します。右クリックでもヒント表示します。";
-
-namespace {
-
 constexpr int UNDO_TITLE_POSITION = 1;
 constexpr int HINT_TITLE_POSITION = 2;
-char last_text[256] = "";
 
 void start_clock_again(HWND main, int* clock_on) {
   if (*clock_on != 0) return;
@@ -36,15 +34,11 @@ void create_status_bar(HWND main) {
   status_bar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
                                0, 0, 0, 0, main, nullptr, app_instance, nullptr);
   SendMessageA(status_bar, SB_SIMPLE, TRUE, 0);
-  last_text[0] = '\0';
 }
 
 void set_status_text(const char* text) {
-  lstrcpynA(last_text, text, sizeof(last_text));
   SendMessageA(status_bar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
 }
-
-const char* status_text() { return last_text; }
 
 void show_menu_help(HWND main, int* clock_on, POINT screen_point) {
   int position = MenuItemFromPoint(main, GetMenu(main), screen_point);

@@ -2,15 +2,11 @@
 #pragma once
 #include <windows.h>
 
-extern const char* const UNDO_HELP_TEXT;
-extern const char* const HINT_HELP_TEXT;
-
 // Creates the bar along the bottom edge, in simple mode so that its one text shows.
 void create_status_bar(HWND main);
 
-// Every text of the bar goes through here; the last one is kept for status_text().
+// The bar's one text; the bar keeps its own copy.
 void set_status_text(const char* text);
-const char* status_text();
 
 // The pointer over the caption, menu bar or frame (screen coordinates): a help text
 // over "一手戻る" and "ヒント" (the clock stops), else the clock comes back.

@@ -78,6 +78,7 @@ TEST_F(StuckTest, StuckThenUndoneThenClearedEarnsNothingAndKeepsItsTime) {
   elapsed_seconds = 50;
   take(Z3, Z4);
   EXPECT_TRUE(IsWindowVisible(tezumari_window));
+  EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
   EXPECT_EQ((Cues{"check", "check", "tezumari"}), cues_played);
   EXPECT_EQ(1, game_over);
   EXPECT_EQ(1, was_stuck);

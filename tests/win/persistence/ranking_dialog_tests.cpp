@@ -1,6 +1,7 @@
 // The ranking dialog as a player meets it: view mode, entry mode, the name typed and stored.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cstdio>
 
 #include "box_catcher.h"
 #include "dialog_checks.h"
@@ -11,11 +12,17 @@
 
 namespace {
 
-void WINAPI fixed_day(LPSYSTEMTIME time) {
-  *time = {};
-  time->wYear = 2026;
-  time->wMonth = 12;
-  time->wDay = 7;
+// The date a new entry takes, read here as the program reads it.
+RankingDate today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+std::string date_text(RankingDate date) {
+  char text[16];
+  snprintf(text, sizeof text, "%04d,%02d,%02d", date.year, date.month, date.day);
+  return text;
 }
 
 std::string setting(const char* section, const char* key) {
@@ -46,14 +53,8 @@ std::vector<int> editable_rows(HWND dialog) {
 
 class RankingDialog : public testing::Test {
  protected:
-  void SetUp() override {
-    remove_settings();
-    ranking_local_time = fixed_day;
-  }
-  void TearDown() override {
-    ranking_local_time = GetLocalTime;
-    remove_settings();
-  }
+  void SetUp() override { remove_settings(); }
+  void TearDown() override { remove_settings(); }
   // Opens the dialog, runs the check inside it, then presses Enter, which must close it.
   static void open(int seconds, std::function<void(HWND)> inside) {
     bool closed_by_enter = false;
@@ -123,7 +124,7 @@ TEST_F(RankingDialog, EntryModeOpensTheNewRowOnlyAndOkWithoutTypingKeepsTheOffer
   open(300, [](HWND dialog) {  // ties with Chris at rank 3: below her, at rank 4
     EXPECT_EQ(std::vector<int>{3}, editable_rows(dialog));
     EXPECT_EQ("Player1", box_text(dialog, IDC_RANK_NAME_FIRST + 3));
-    EXPECT_EQ("2026,12,07", box_text(dialog, IDC_RANK_DATE_FIRST + 3));
+    EXPECT_EQ(date_text(today()), box_text(dialog, IDC_RANK_DATE_FIRST + 3));
     EXPECT_EQ("00:05:00", box_text(dialog, IDC_RANK_TIME_FIRST + 3));
     EXPECT_EQ("Chris", box_text(dialog, IDC_RANK_NAME_FIRST + 2));
     EXPECT_EQ("Dolly", box_text(dialog, IDC_RANK_NAME_FIRST + 4));
@@ -155,7 +156,7 @@ TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTyped) {
     type_into(name_box(dialog, 0), "Bob");
   });
   RankingTable expected = default_ranking();
-  ranking_insert(&expected, 100, "たろう", {2026, 12, 7});
+  ranking_insert(&expected, 100, "たろう", today());
   EXPECT_EQ("[PLAYER]\r\nNAME=たろう\r\n" + ranking_file_text(expected), while_open);
   EXPECT_EQ("Bob", setting("PLAYER", "NAME"));
   EXPECT_EQ("Bob", setting("Ranking01", "NAME"));

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "dialog_checks.h"
-#include "ranking.h"
-#include "settings.h"
 #include "main_window_harness.h"
+#include "ranking_table.h"
+#include "settings.h"
 
 namespace {
 

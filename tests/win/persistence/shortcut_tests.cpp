@@ -67,7 +67,7 @@ class ShortcutDialog : public testing::Test {
   }
   static void open(std::function<void(HWND)> inside) {
     BoxCatcher catcher([&](HWND dialog) { inside(dialog); });
-    EXPECT_EQ(1, run_dialog(IDD_SHORTCUT, shortcut_dialog_proc, 0));
+    EXPECT_EQ(1, shortcut_dialog_run(GetModuleHandleA(nullptr), nullptr, "Kotopai"));
     ASSERT_EQ(1u, catcher.caught().size());
   }
   static void tick_all(HWND dialog) {

@@ -34,7 +34,7 @@ TEST_F(Banners, CreatedHiddenInTheirPlacesWithTheirPalettes) {
   expect_placed(omigoto_window, ID_OMIGOTO_WINDOW, 130, 140, 500, 250);
   expect_placed(tezumari_window, ID_TEZUMARI_WINDOW, 720, 50, 32, 144);
   EXPECT_NE(omigoto_palette, nullptr);
-  EXPECT_EQ(omigoto_color_count, dib_color_count(IDB_OMIGOTO));
+  EXPECT_EQ(omigoto_color_count, 256);
   EXPECT_NE(tezumari_palette, nullptr);
   EXPECT_EQ(tezumari_color_count, 16);
 

@@ -2,8 +2,8 @@
 #include "test_windows.h"
 #include "banner_windows.h"
 #include "board.h"
-#include "presentation_state.h"
 #include "rules_support.h"
+#include "state_reset.h"
 #include "tile_windows.h"
 #include "window_classes.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 #include "board.h"
 #include "dib.h"
-#include "presentation_state.h"
+#include "state_reset.h"
 #include "tile_pictures.h"
 
 namespace {
@@ -120,14 +120,6 @@ TEST_F(TileBuffers, RecolourStaysInsideItsRange) {
   EXPECT_EQ(pixels[PAI_RECOLOR_BEGIN], MARK_SELECTED);
   EXPECT_EQ(pixels[PAI_RECOLOR_END - 1], MARK_SELECTED);
   EXPECT_EQ(pixels[PAI_RECOLOR_END], MARK_HINT);
-}
-
-TEST_F(TileBuffers, ResetPutsTheStoredPicturesBackInPlace) {
-  unsigned char* buffer = tile_picture(IDB_PAI_FIRST + 3);
-  pai_recolor(nullptr, nullptr, IDB_PAI_FIRST + 3, MARK_NORMAL, 0, 0, MARK_HINT);
-  presentation_reset();
-  EXPECT_EQ(tile_picture(IDB_PAI_FIRST + 3), buffer);
-  EXPECT_EQ(std::memcmp(buffer, dib_resource(IDB_PAI_FIRST + 3), PICTURE_SIZE), 0);
 }
 
 TEST_F(TileBuffers, RecolourThroughThePlatformOperation) {

@@ -74,20 +74,18 @@ TEST_F(TileWindows, OneShownChildPerSlotAtItsPlace) {
   EXPECT_EQ(tile(0), first);
 }
 
-TEST_F(TileWindows, OutlineCutsTheUpperRightAndLowerLeftCorners) {
+// Every tile window's region is the whole six-point polygon, nothing more or less:
+// the upper right corner cut from (35, 0) to (42, 13), the lower left from (0, 49) to (8, 62).
+TEST_F(TileWindows, OutlineIsTheSixPointPolygonWithTheTwoCornersCut) {
+  const POINT corners[] = {{0, 0}, {35, 0}, {42, 13}, {42, 62}, {8, 62}, {0, 49}};
+  HRGN expected = CreatePolygonRgn(corners, 6, ALTERNATE);
   HRGN outline = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_EQ(GetWindowRgn(tile(60), outline), COMPLEXREGION);
-  EXPECT_TRUE(PtInRegion(outline, 0, 0));
-  EXPECT_TRUE(PtInRegion(outline, 34, 0));
-  EXPECT_TRUE(PtInRegion(outline, 20, 30));
-  EXPECT_TRUE(PtInRegion(outline, 40, 30));   // right side face
-  EXPECT_TRUE(PtInRegion(outline, 20, 58));   // lower side face
-  EXPECT_TRUE(PtInRegion(outline, 0, 48));
-  EXPECT_FALSE(PtInRegion(outline, 40, 2));   // cut upper right
-  EXPECT_FALSE(PtInRegion(outline, 41, 10));
-  EXPECT_FALSE(PtInRegion(outline, 2, 60));   // cut lower left
-  EXPECT_FALSE(PtInRegion(outline, 3, 57));
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    ASSERT_EQ(GetWindowRgn(tile(slot), outline), COMPLEXREGION) << slot;
+    ASSERT_TRUE(EqualRgn(outline, expected)) << slot;
+  }
   DeleteObject(outline);
+  DeleteObject(expected);
 }
 
 // Later slots lie above earlier ones; the cut corners let the click through.

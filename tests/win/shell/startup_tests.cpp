@@ -1,13 +1,41 @@
-// The main window as WinMain makes it: size, style, children, stacking, place.
+// The main window as WinMain makes it: classes, size, style, menu, children, stacking, place.
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 #include "banner_windows.h"
 #include "board.h"
+#include "main_window.h"
 #include "main_window_harness.h"
 #include "resource.h"
 #include "shell_state.h"
+#include "tile_windows.h"
 #include "window_position.h"
 
 namespace {
+
+// A menu as the player reads it, item by item from the top: place, caption, and the
+// command id, ">" for a drop-down menu or "---" for a separator.
+std::vector<std::string> menu_lines(HMENU menu, const std::string& parent) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char caption[64] = "";
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+    item.dwTypeData = caption;
+    item.cch = sizeof caption;
+    GetMenuItemInfoA(menu, i, TRUE, &item);
+    const std::string place = parent.empty() ? std::to_string(i) : parent + "." + std::to_string(i + 1);
+    std::string line = place + " " + caption;
+    if (item.hSubMenu) line += " >";
+    else line += " " + std::to_string(item.wID);
+    if (item.fState & MFS_GRAYED) line += " (grey)";
+    lines.push_back(item.fType & MFT_SEPARATOR ? place + " ---" : line);
+    if (item.hSubMenu)
+      for (const std::string& inner : menu_lines(item.hSubMenu, place)) lines.push_back(inner);
+  }
+  return lines;
+}
 
 struct MainWindowTest : testing::Test {
   HWND window = nullptr;
@@ -56,7 +84,48 @@ TEST_F(MainWindowTest, HasFixedSizeFrameWithMenuAndClippedChildren) {
   GetWindowTextA(window, caption, sizeof(caption));
   EXPECT_STREQ("Kotopai", caption);
   EXPECT_EQ(main_menu, GetMenu(window));
-  EXPECT_EQ(5, GetMenuItemCount(main_menu));
+  const std::vector<std::string> menu = {
+      "0 ゲーム >", "0.1 新しいゲーム F2 40001", "0.2 はじめから 40014", "0.3 モード切り替え >",
+      "0.3.1 通常モード 40016", "0.3.2 簡単モード 40017", "0.4 効果音 >", "0.4.1 ON 40018",
+      "0.4.2 OFF 40019", "0.5 ---", "0.6 ゲームを止める 40002", "1 一手戻る 40003", "2 ヒント 40005",
+      "3 ランキング 40015", "4 ヘルプ >", "4.1 バージョン情報 40007", "4.2 説明ファイルを読む F1 40008",
+      "4.3 作者のホームページ 40011"};
+  EXPECT_EQ(menu, menu_lines(GetMenu(window), ""));
+}
+
+// One class style and no extra bytes for all four; the main window alone has an icon,
+// the arrow, its own pattern brush and the menu; the others point with the finger.
+TEST_F(MainWindowTest, TheFourWindowClassesAsRegistered) {
+  open_with(CENTRED_SETTINGS);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(251));
+  HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(313));
+  HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+  struct Class { const char* name; WNDPROC procedure; HICON icon; HCURSOR cursor; HBRUSH brush; int menu; };
+  for (Class c : {Class{"Parent Window", main_wnd_proc, icon, LoadCursorA(nullptr, IDC_ARROW), nullptr, 250},
+                  Class{"Omigoto Window", omigoto_wnd_proc, nullptr, finger, nullptr, 0},
+                  Class{"Tezumari Window", tezumari_wnd_proc, nullptr, finger, hollow, 0},
+                  Class{"Pai Window", pai_wnd_proc, nullptr, finger, nullptr, 0}}) {
+    SCOPED_TRACE(c.name);
+    WNDCLASSEXA found = {};
+    found.cbSize = sizeof found;
+    ASSERT_TRUE(GetClassInfoExA(instance, c.name, &found));
+    EXPECT_EQ(static_cast<UINT>(CS_HREDRAW | CS_VREDRAW), found.style);
+    EXPECT_EQ(0, found.cbClsExtra + found.cbWndExtra);
+    EXPECT_EQ(c.procedure, found.lpfnWndProc);
+    EXPECT_EQ(c.icon, found.hIcon);
+    EXPECT_EQ(c.icon, found.hIconSm);
+    EXPECT_EQ(c.cursor, found.hCursor);
+    EXPECT_EQ(c.menu, static_cast<int>(reinterpret_cast<UINT_PTR>(found.lpszMenuName)));
+    if (c.menu == 0) {
+      EXPECT_EQ(c.brush, found.hbrBackground);
+    } else {   // the main class: a pattern brush of its own, not back_brush
+      LOGBRUSH brush = {};
+      ASSERT_EQ(static_cast<int>(sizeof brush), GetObjectA(found.hbrBackground, sizeof brush, &brush));
+      EXPECT_EQ(static_cast<UINT>(BS_PATTERN), brush.lbStyle);
+      EXPECT_NE(back_brush, found.hbrBackground);
+    }
+  }
 }
 
 // Where each tile window stands is the presentation tests' concern; here: the main

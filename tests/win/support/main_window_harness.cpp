@@ -4,11 +4,11 @@
 #include "app_identity.h"
 #include "board.h"
 #include "main_window.h"
-#include "presentation_state.h"
 #include "resource.h"
 #include "rules_support.h"
 #include "settings.h"
 #include "shell_state.h"
+#include "state_reset.h"
 #include "window_classes.h"
 #include "window_position.h"
 

@@ -1,0 +1,108 @@
+// Figures of play on screen in the real main window: a first pick to its look, an
+// accepted pair to its line, a new easy game to all tiles repainted, one hint scan
+// (run under Wine: scripts/measure-play.sh).
+#include <windows.h>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+#include "board.h"
+#include "connection.h"
+#include "deal.h"
+#include "main_window_harness.h"
+#include "resource.h"
+#include "settings.h"
+#include "shell_state.h"
+#include "sound.h"
+#include "stopwatch.h"
+#include "tile_windows.h"
+
+namespace {
+
+HWND window = nullptr;
+
+void silent(const char*) {}
+
+// Runs prepare (untimed) then work (timed) rounds times; prints median and worst.
+void measure(const char* name, int rounds, const std::function<void()>& prepare,
+             const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int round = 0; round < rounds; ++round) {
+    prepare();
+    double start = now_ms();
+    work();
+    GdiFlush();
+    times.push_back(now_ms() - start);
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("%-44s median %8.3f ms   worst %8.3f ms   (%d rounds)\n", name, times[times.size() / 2],
+              times.back(), rounds);
+}
+
+void click(int slot) { SendMessageA(window, WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(pai_windows[slot])); }
+void key(int virtual_key) { SendMessageA(window, WM_KEYDOWN, virtual_key, 0); }
+void repaint_everything() { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+// What the hint worker scans for: every pair of one face on the board that a path joins.
+std::vector<std::pair<int, int>> removable_pairs() {
+  std::vector<std::pair<int, int>> pairs;
+  for (int i = 1; i < TILE_COUNT; ++i)
+    for (int j = 0; j < i; ++j)
+      if (slot_cell(i).state == TILE_IN_PLACE && slot_cell(j).state == TILE_IN_PLACE &&
+          face_of(slot_cell(i).tile_id) == face_of(slot_cell(j).tile_id) &&
+          can_connect(slot_x(i), slot_y(i), slot_x(j), slot_y(j)))
+        pairs.emplace_back(j, i);
+  return pairs;
+}
+
+// On a full normal deal, with a pair that a path joins.
+void measure_picks(int first, int second) {
+  measure("first pick to its selected look on screen", 1000,
+          [first] {
+            if (selected_slot != NO_SELECTION) click(first);   // cancelled: the next is a first pick
+          },
+          [first] { click(first); });
+  key(VK_BACK);
+  measure("accepted second pick to its line on screen", 1000,
+          [first] {
+            key(VK_BACK);   // the previous pair back on the board
+            repaint_everything();
+            click(first);
+          },
+          [second] {
+            click(second);
+            UpdateWindow(window);
+          });
+}
+
+}  // namespace
+
+int main() {
+  // The settings file beside this program is also the game's: keep it as it was.
+  const bool existed = ini_exists(SETTINGS_FILE_NAME);
+  const std::string kept = read_settings_text();
+  write_settings_text("[Pos]\r\nX=60\r\nY=60\r\n");
+  cue_sink = silent;
+  window = open_main_window();
+  keep_on_top(window);
+
+  std::vector<std::pair<int, int>> pairs;
+  measure("hint scan of a full board (no waits)", 300, [] {}, [&pairs] { pairs = removable_pairs(); });
+  std::printf("(that board has %d removable pairs)\n", static_cast<int>(pairs.size()));
+  if (!pairs.empty()) measure_picks(pairs[0].first, pairs[0].second);
+
+  game_mode = MODE_EASY;
+  measure("new easy game to all 144 tiles repainted", 40, repaint_everything, [] {
+    SendMessageA(window, WM_COMMAND, IDM_NEW_GAME, 0);
+    repaint_everything();
+  });
+
+  close_main_window(window);
+  if (existed)
+    write_settings_text(kept.c_str());
+  else
+    remove_settings();
+  return 0;
+}

@@ -1,0 +1,63 @@
+// Setting the program's rooms back to their start, for tests that build the main window many times.
+#include "state_reset.h"
+#include <windows.h>
+#include <cstring>
+#include "banner_windows.h"
+#include "board.h"
+#include "dib.h"
+#include "shell_state.h"
+#include "tile_pictures.h"
+#include "tile_windows.h"
+
+namespace {
+
+void forget_palette(HPALETTE& palette, int& color_count) {
+  if (palette) DeleteObject(palette);
+  palette = nullptr;
+  color_count = 0;
+}
+
+// Into the same buffers: the program keeps pointers to them.
+void restore_tile_pictures() {
+  for (int image_id = IDB_PAI_FIRST; image_id < IDB_PAI_FIRST + TILE_COUNT; ++image_id) {
+    int size = 0;
+    const unsigned char* stored = dib_resource(image_id, &size);
+    unsigned char* owned = tile_picture(image_id);
+    if (stored && owned) std::memcpy(owned, stored, size);
+  }
+}
+
+}  // namespace
+
+void presentation_reset() {
+  for (int slot = 0; slot < TILE_COUNT; ++slot) pai_windows[slot] = nullptr;
+  omigoto_window = nullptr;
+  tezumari_window = nullptr;
+  forget_palette(pai_palette, pai_color_count);
+  forget_palette(omigoto_palette, omigoto_color_count);
+  forget_palette(tezumari_palette, tezumari_color_count);
+  restore_tile_pictures();
+}
+
+void shell_reset() {
+  main_window = nullptr;
+  back_dc = nullptr;
+  back_bitmap = nullptr;
+  back_brush = nullptr;
+  path_pen = nullptr;
+  time_font = nullptr;
+  main_menu = nullptr;
+  status_bar = nullptr;
+  game_mode = 0;
+  sound_on = 1;
+  clock_timer_on = 1;
+  elapsed_seconds = 0;
+  removal_wait = 0;
+  removal_pending = 0;
+  removed_first = -1;
+  removed_second = -1;
+  game_over = 0;
+  was_stuck = 0;
+  omigoto_shown = 0;
+  ranking_shown = 0;
+}
