@@ -1,5 +1,6 @@
 // The shell's program-wide state and its reset.
 #include "shell_state.h"
+#include "removal.h"
 
 HWND main_window = nullptr;
 HDC back_dc = nullptr;
@@ -14,10 +15,6 @@ int game_mode = 0;
 int sound_on = 1;
 int clock_timer_on = 1;
 int elapsed_seconds = 0;
-int removal_wait = 0;
-int removal_pending = 0;
-int removed_first = -1;
-int removed_second = -1;
 int game_over = 0;
 int was_stuck = 0;
 int omigoto_shown = 0;
@@ -36,10 +33,7 @@ void shell_reset() {
   sound_on = 1;
   clock_timer_on = 1;
   elapsed_seconds = 0;
-  removal_wait = 0;
-  removal_pending = 0;
-  removed_first = -1;
-  removed_second = -1;
+  removal_reset();
   game_over = 0;
   was_stuck = 0;
   omigoto_shown = 0;

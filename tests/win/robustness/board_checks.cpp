@@ -6,6 +6,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "dib.h"
+#include "removal.h"
 #include "shell_state.h"
 #include "tile_pictures.h"
 
@@ -23,7 +24,8 @@ bool window_shown(int slot) {
 }
 
 bool pair_on_show(int slot) {
-  return removal_pending && (slot == removed_first || slot == removed_second);
+  const RemovalDelay& pair = removal_delay();
+  return pair.pending && (slot == pair.removed_first || slot == pair.removed_second);
 }
 
 std::string tiles_fault() {
@@ -68,8 +70,9 @@ std::string history_fault() {
     if (ended) return describe("a gap in the removal history before", -1, value);
     if (holders[value] != 2) return describe("a removal held by other than two tiles", -1, value);
   }
-  if (removal_pending && (slot_cell(removed_first).state != TILE_REMOVED || slot_cell(removed_second).state != TILE_REMOVED))
-    return describe("the pair on show is not the latest removal", removed_first, removed_second);
+  const RemovalDelay& pair = removal_delay();
+  if (pair.pending && (slot_cell(pair.removed_first).state != TILE_REMOVED || slot_cell(pair.removed_second).state != TILE_REMOVED))
+    return describe("the pair on show is not the latest removal", pair.removed_first, pair.removed_second);
   return "";
 }
 
