@@ -6,6 +6,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "dib.h"
+#include "outcome.h"
 #include "removal.h"
 #include "shell_state.h"
 #include "tile_pictures.h"
@@ -76,6 +77,19 @@ std::string history_fault() {
   return "";
 }
 
+// Stuck as the player sees the board. A picked tile still stands: the rule opens its
+// cell to paths while it is picked, but the player must put it down before taking
+// any other pair, so a stuck board with a tile picked is still stuck.
+bool stuck_as_seen() {
+  if (selected_slot == NO_SELECTION) return board_is_stuck();
+  int& picked = slot_cell(selected_slot).state;
+  const int state = picked;
+  picked = TILE_IN_PLACE;
+  const bool stuck = board_is_stuck();
+  picked = state;
+  return stuck;
+}
+
 std::string windows_fault() {
   for (int slot = 0; slot < TILE_COUNT; ++slot) {
     int state = slot_cell(slot).state;
@@ -84,6 +98,8 @@ std::string windows_fault() {
   }
   if (IsWindowVisible(omigoto_window) && !omigoto_shown) return "cleared banner shown without omigoto_shown";
   if (IsWindowVisible(tezumari_window) && !was_stuck) return "stuck banner shown without was_stuck";
+  if (IsWindowVisible(tezumari_window) && !stuck_as_seen()) return "stuck banner shown over a board that can be played";
+  if (IsWindowVisible(omigoto_window) && !board_is_cleared()) return "cleared banner shown over tiles still to play";
   if (elapsed_seconds < 0 || elapsed_seconds > ELAPSED_LIMIT) return describe("elapsed time out of range", -1, elapsed_seconds);
   return "";
 }

@@ -38,11 +38,18 @@ RankingTable with_new_entry(const RankingTable& before, int row, const std::stri
 
 namespace {
 
+// Control bytes of a name shown as \xNN, so a difference in them can be seen.
 std::string describe(const RankingTable& table, int row) {
-  char text[96];
-  snprintf(text, sizeof text, "\"%s\" %d-%d-%d %ds", table.names[row], table.years[row], table.months[row],
-           table.days[row], table.seconds[row]);
-  return text;
+  std::string name;
+  for (const char* c = table.names[row]; *c; ++c) {
+    char byte[8];
+    snprintf(byte, sizeof byte, static_cast<unsigned char>(*c) < 0x20 ? "\\x%02x" : "%c", static_cast<unsigned char>(*c));
+    name += byte;
+  }
+  char text[64];
+  snprintf(text, sizeof text, "\" %d-%d-%d %ds", table.years[row], table.months[row], table.days[row],
+           table.seconds[row]);
+  return "\"" + name + text;
 }
 
 }  // namespace
