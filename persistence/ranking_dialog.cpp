@@ -6,12 +6,16 @@
 #include "resource.h"
 #include "settings.h"
 
-// One dialog at a time: it is modal, and the game opens it only from its own thread.
+// Each open dialog keeps its own, in its window data: a dialog opened while another
+// is open must not take over the other's entry.
 struct RankingDialog {
   int time;  // the seconds it was opened with; 0 is view mode
   int row;   // entry mode: the row the new time took, or RANKING_NO_ROW
 };
-static RankingDialog ranking_dialog;
+
+static RankingDialog* state_of(HWND dialog) {
+  return reinterpret_cast<RankingDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
 constexpr const char* DEFAULT_PLAYER = "Player1";
 
@@ -63,22 +67,29 @@ void ranking_store_name(HWND dialog, int row) {
 
 static INT_PTR on_init(HWND dialog, LPARAM seconds) {
   center_window(dialog);
-  ranking_dialog.time = static_cast<int>(seconds);
-  ranking_dialog.row = RANKING_NO_ROW;
-  if (ranking_dialog.time == 0) {
+  RankingDialog* state = new RankingDialog{static_cast<int>(seconds), RANKING_NO_ROW};
+  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+  if (state->time == 0) {
     RankingTable table;
     ranking_load(&table);
     ranking_fill(dialog, &table);
   } else {
-    ranking_dialog.row = ranking_enter(dialog, ranking_dialog.time);
+    state->row = ranking_enter(dialog, state->time);
   }
   return TRUE;
 }
 
 static INT_PTR on_ok(HWND dialog) {
-  if (ranking_dialog.time != 0) ranking_store_name(dialog, ranking_dialog.row);
+  const RankingDialog* state = state_of(dialog);
+  if (state && state->time != 0) ranking_store_name(dialog, state->row);
   EndDialog(dialog, 1);
   return TRUE;
+}
+
+static INT_PTR on_destroy(HWND dialog) {
+  delete state_of(dialog);
+  SetWindowLongPtrA(dialog, DWLP_USER, 0);
+  return FALSE;
 }
 
 // Only the new entry's name box is editable, and only editable boxes ask with this message.
@@ -98,6 +109,7 @@ INT_PTR CALLBACK ranking_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
     case WM_INITDIALOG: return on_init(dialog, lparam);
     case WM_CTLCOLOREDIT: return on_edit_color(reinterpret_cast<HDC>(wparam));
     case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
+    case WM_NCDESTROY: return on_destroy(dialog);
   }
   return FALSE;
 }

@@ -1,12 +1,13 @@
 // The command table, the four keys, and the commands that are not game flow.
 #include "commands.h"
 #include "about_dialog.h"
-#include "app_identity.h"
 #include "banner_windows.h"
 #include "game_flow.h"
 #include "hint.h"
 #include "menu_checks.h"
+#include "modal_boxes.h"
 #include "ranking.h"
+#include "removal.h"
 #include "resource.h"
 #include "shell_open.h"
 #include "shell_state.h"
@@ -22,14 +23,12 @@ void hide_if_visible(HWND window) {
 // Closing and quitting end the same way: the window's destruction runs the shutdown.
 void quit(HWND main) { DestroyWindow(main); }
 
-void show_about(HWND main) {
-  DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_ABOUT), main, about_dialog_proc, 0);
-}
+void show_about(HWND main) { show_modal_dialog(main, IDD_ABOUT, about_dialog_proc, 0); }
 
 // Looking at the ranking pauses the game's time.
 void view_ranking(HWND main) {
   KillTimer(main, TIMER_ELAPSED);
-  DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_RANKING), main, ranking_dialog_proc, 0);
+  show_modal_dialog(main, IDD_RANKING, ranking_dialog_proc, 0);
   if (game_over == 0) SetTimer(main, TIMER_ELAPSED, ELAPSED_PERIOD_MS, nullptr);
 }
 
@@ -54,6 +53,7 @@ void stop_hint_and_popups() {
 }
 
 void on_command(HWND main, int id) {
+  if (!settle_before_input()) return;
   stop_hint_and_popups();
   switch (id) {
     case IDM_NEW_GAME: new_game(main); break;
@@ -73,6 +73,7 @@ void on_command(HWND main, int id) {
 }
 
 void on_key(HWND main, int virtual_key) {
+  if (!settle_before_input()) return;
   stop_hint_and_popups();
   switch (virtual_key) {
     case VK_BACK: send_command(main, IDM_UNDO); break;

@@ -7,6 +7,8 @@
 #include "clock.h"
 #include "deal.h"
 #include "menu_checks.h"
+#include "modal_boxes.h"
+#include "removal.h"
 #include "resource.h"
 #include "settings.h"
 #include "shell_state.h"
@@ -21,7 +23,9 @@ void offer_shortcuts_on_first_run(HWND window) {
   shortcut_startup = 0;
   shortcut_desktop = 0;
   shortcut_startmenu = 0;
+  if (!take_modal_place()) return;
   shortcut_dialog_run(app_instance, window, app_title);
+  give_back_modal_place();
 }
 
 void make_back_picture(HWND window) {
@@ -81,8 +85,7 @@ void create_main_window_contents(HWND window) {
   new_deal(window, game_mode);
   create_pai_windows(window);
   create_status_bar(window);
-  removal_wait = 0;
-  removal_pending = 0;
+  removal_reset();
   make_time_font();
   write_first_time();
   elapsed_seconds = 0;

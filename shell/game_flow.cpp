@@ -6,7 +6,6 @@
 #include "elapsed_time.h"
 #include "hint.h"
 #include "outcome.h"
-#include "removal.h"
 #include "shell_state.h"
 #include "sound.h"
 
@@ -30,7 +29,6 @@ int anything_picked_or_removed() {
 }  // namespace
 
 void new_game(HWND main) {
-  drop_pending_removal();
   reset_tile_looks(0);
   new_deal(main, game_mode);
   omigoto_shown = 0;
@@ -45,7 +43,6 @@ void new_game(HWND main) {
 }
 
 void restart_game() {
-  drop_pending_removal();
   int something = anything_picked_or_removed();
   restore_deal();
   reset_tile_looks(1);
@@ -54,7 +51,6 @@ void restart_game() {
 }
 
 void undo_command() {
-  complete_pending_removal();
   if (undo_move()) play_cue("back");
 }
 

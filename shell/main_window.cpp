@@ -14,6 +14,7 @@
 #include "status_bar.h"
 #include "tile_windows.h"
 #include "window_classes.h"
+#include "window_position.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_CREATE: create_main_window_contents(window); return 0;
     case WM_DESTROY: shutdown_main_window(window); return 0;
     case WM_PAINT: return on_paint(window);
+    case WM_MOVE: note_main_window_moved(window); return 0;
     case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;
     case WM_MOUSEMOVE: restart_clock(window); return 0;
     case WM_KEYDOWN: on_key(window, static_cast<int>(wparam)); return 0;

@@ -3,6 +3,7 @@
 #include "board.h"
 #include "connection.h"
 #include "hint.h"
+#include "modal_boxes.h"
 #include "removal.h"
 #include "shell_state.h"
 #include "sound.h"
@@ -34,7 +35,7 @@ int second_pick(HWND tile, HPALETTE palette, HDC surface, int slot, int* first, 
   int picked = selected_slot;
   if (face_of(deal_table[picked]) != face_of(deal_table[slot])) return 0;
   if (!draw_connection(slot_x(picked), slot_y(picked), slot_x(slot), slot_y(slot), surface)) {
-    MessageBoxA(GetParent(tile), "取れません！", " ", MB_OK);
+    show_modal_message(GetParent(tile), "取れません！", " ");
     return 0;
   }
   *first = picked;
@@ -74,8 +75,7 @@ int pick_tile(HWND tile, HPALETTE palette, HDC surface, int* first, int* second)
 }
 
 void on_pai_click(HWND main, HWND tile) {
-  if (!pickable(slot_of_window(tile))) return;
-  complete_pending_removal();
-  if (pick_tile(tile, pai_palette, back_dc, &removed_first, &removed_second))
-    start_removal_delay(main);
+  if (!pickable(slot_of_window(tile)) || !settle_before_input()) return;
+  int first, second;
+  if (pick_tile(tile, pai_palette, back_dc, &first, &second)) start_removal_delay(main, first, second);
 }

@@ -8,5 +8,5 @@ int slot_of_window(HWND tile);
 // 1 when the click accepted a pair for removal (first and second are set), else 0.
 int pick_tile(HWND tile, HPALETTE palette, HDC surface, int* first, int* second);
 
-// WM_PAI_CLICK of the main window: a waiting removal is finished first, then the pick.
+// WM_PAI_CLICK of the main window: a pair still on show is settled first, then the pick.
 void on_pai_click(HWND main, HWND tile);

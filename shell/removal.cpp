@@ -4,6 +4,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "drawn_line.h"
+#include "modal_boxes.h"
 #include "outcome.h"
 #include "ranking.h"
 #include "resource.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr RECT LINE_AREA = {0, 30, 800, 630};   // below the elapsed-time figures
+constexpr RemovalDelay NO_PAIR = {0, 0, -1, -1};
+
+RemovalDelay delay = NO_PAIR;
 
 // The connection line goes from back_dc and from the screen; the figures above stay.
 void wipe_line() {
@@ -29,16 +33,10 @@ void wipe_line() {
   ReleaseDC(main_window, dc);
 }
 
-void end_delay() {
-  KillTimer(main_window, TIMER_REMOVE);
-  removal_pending = 0;
-  removal_wait = 0;
-}
-
-void take_off(HPALETTE palette, int slot) {
+void take_off(int slot) {
   HWND tile = static_cast<HWND>(pai_windows[slot]);
   ShowWindow(tile, SW_HIDE);
-  pai_recolor(tile, palette, IDB_PAI_FIRST + slot_cell(slot).tile_id, MARK_SELECTED, MARK_SPARE,
+  pai_recolor(tile, pai_palette, IDB_PAI_FIRST + slot_cell(slot).tile_id, MARK_SELECTED, MARK_SPARE,
               MARK_HINT, MARK_NORMAL);
 }
 
@@ -50,6 +48,7 @@ void settle_stuck() {
   was_stuck = 1;
 }
 
+// The caller holds the place for a box, so the ranking dialog is the only one open.
 void settle_cleared(int seconds) {
   if (seconds < OMIGOTO_TIME_LIMIT && !omigoto_shown && !was_stuck) {
     ShowWindow(omigoto_window, SW_SHOW);
@@ -58,7 +57,6 @@ void settle_cleared(int seconds) {
   play_cue("get");
   KillTimer(main_window, TIMER_ELAPSED);
   game_over = 1;
-  KillTimer(main_window, TIMER_REMOVE);
   if (ranking_qualifies(seconds) && !ranking_shown && !was_stuck) {
     ranking_shown = 1;
     DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_RANKING), main_window, ranking_dialog_proc,
@@ -66,55 +64,56 @@ void settle_cleared(int seconds) {
   }
 }
 
-// The delay is over before anything is shown or asked, so nothing that runs
-// inside the ranking dialog's loop can take the same pair off twice.
-void finish_pending() {
-  end_delay();
+// What the end of the delay does, whoever asks for it: the second tick, or input
+// that comes first. The delay is over before anything is shown or asked, so nothing
+// that runs inside the ranking dialog's loop meets the pair again. It waits while
+// another box is open, so a tick under a box never opens a second one.
+int settle() {
+  if (!take_modal_place()) return 0;
+  KillTimer(main_window, TIMER_REMOVE);
+  const RemovalDelay pair = delay;
+  delay = NO_PAIR;
   wipe_line();
-  finish_removal(pai_palette, removed_first, removed_second, elapsed_seconds);
+  take_off(pair.removed_second);
+  take_off(pair.removed_first);
+  if (board_is_stuck())
+    settle_stuck();
+  else if (board_is_cleared())
+    settle_cleared(elapsed_seconds);
+  else
+    play_cue("get");
+  give_back_modal_place();
+  return 1;
 }
 
 }  // namespace
 
-void start_removal_delay(HWND main) {
+const RemovalDelay& removal_delay() { return delay; }
+
+void start_removal_delay(HWND main, int first, int second) {
   // Only where the line lies: the next paint then copies a small part of back_dc
   // instead of the whole client area.
   RECT line = take_drawn_line_bounds();
   InvalidateRect(main, IsRectEmpty(&line) ? nullptr : &line, FALSE);
-  removal_pending = 1;
-  removal_wait = 1;
+  delay = {1, 1, first, second};
   SetTimer(main, TIMER_REMOVE, REMOVE_PERIOD_MS, nullptr);
 }
 
 void removal_tick() {
-  if (!removal_pending) {   // a tick left over from a delay that has ended
+  if (!delay.pending) {   // a tick left over from a delay that has ended
     KillTimer(main_window, TIMER_REMOVE);
     return;
   }
-  if (removal_wait == 1) {
-    removal_wait = 0;
+  if (delay.removal_wait) {
+    delay.removal_wait = 0;
     return;
   }
-  finish_pending();
+  settle();
 }
 
-void finish_removal(HPALETTE palette, int first, int second, int seconds) {
-  take_off(palette, second);
-  take_off(palette, first);
-  if (board_is_stuck())
-    settle_stuck();
-  else if (board_is_cleared())
-    settle_cleared(seconds);
-  else
-    play_cue("get");
+int settle_before_input() {
+  if (modal_box_open()) return 0;
+  return !delay.pending || settle();
 }
 
-void complete_pending_removal() {
-  if (removal_pending) finish_pending();
-}
-
-void drop_pending_removal() {
-  if (!removal_pending) return;
-  end_delay();
-  wipe_line();
-}
+void removal_reset() { delay = NO_PAIR; }

@@ -1,17 +1,26 @@
-// A removed pair shown for a moment, then taken off the screen, and the outcome.
+// The removal delay: an accepted pair stays on show for a moment, then it is taken
+// off the screen and the game's outcome is settled. This file alone changes it.
 #pragma once
 #include <windows.h>
 
+struct RemovalDelay {
+  int pending;          // 1 from an accepted pair until it is taken off the screen
+  int removal_wait;     // 1 until the first tick of TIMER_REMOVE has passed
+  int removed_first;    // the pair on show
+  int removed_second;
+};
+
+const RemovalDelay& removal_delay();
+
 // After an accepted pair: show the line now, take the pair off after two ticks.
-void start_removal_delay(HWND main);
+void start_removal_delay(HWND main, int first, int second);
 // One tick of TIMER_REMOVE.
 void removal_tick();
 
-// Hides the pair, sets its looks back and settles stuck, cleared or go on.
-void finish_removal(HPALETTE palette, int first, int second, int seconds);
+// Before any key, command or pick: 1 when the input may run, after a pair still on
+// show has been settled exactly as if its delay had run out. 0 while one of the
+// program's boxes is open; the input is then dropped, as the window is disabled.
+int settle_before_input();
 
-// A pair still on show is taken off at once, with its outcome (before a pick or undo).
-void complete_pending_removal();
-// A pair still on show is forgotten (before a new deal or a restart, which put
-// every tile back anyway): the line is wiped and the delay ends.
-void drop_pending_removal();
+// No pair waiting, as before the first main window.
+void removal_reset();

@@ -2,6 +2,7 @@
 // showing windows, message boxes and the hint worker's thread and stop request.
 #include <windows.h>
 #include "drawn_line.h"
+#include "modal_boxes.h"
 #include "platform.h"
 #include "stop_request.h"
 
@@ -33,7 +34,7 @@ void platform_show_window(WindowHandle window) {
 }
 
 void platform_message_box(WindowHandle owner, const char* text, const char* caption) {
-  MessageBoxA(static_cast<HWND>(owner), text, caption, MB_OK);
+  show_modal_message(static_cast<HWND>(owner), text, caption);
 }
 
 namespace {

@@ -30,10 +30,6 @@ extern int game_mode;
 extern int sound_on;
 extern int clock_timer_on;
 extern int elapsed_seconds;
-extern int removal_wait;
-extern int removal_pending;   // 1 from an accepted pair until it is taken off the screen
-extern int removed_first;
-extern int removed_second;
 extern int game_over;
 extern int was_stuck;
 extern int omigoto_shown;

@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "shell_state.h"
 #include "tile_windows.h"
+#include "window_position.h"
 
 namespace {
 
@@ -31,13 +32,11 @@ void put_int(const char* section, const char* key, int value) {
   ini_put_string(section, key, text, SETTINGS_FILE_NAME);
 }
 
-// The restored rectangle, so that a minimised window saves where it would reappear.
-void save_position_and_switches(HWND window) {
-  WINDOWPLACEMENT placement = {};
-  placement.length = sizeof(placement);
-  GetWindowPlacement(window, &placement);
-  put_int("Pos", "X", placement.rcNormalPosition.left);
-  put_int("Pos", "Y", placement.rcNormalPosition.top);
+// Where the window stands, or would reappear when it is minimised, in screen pixels.
+void save_position_and_switches() {
+  const POINT place = restored_place();
+  put_int("Pos", "X", place.x);
+  put_int("Pos", "Y", place.y);
   put_int("MODE", "mode", game_mode);
   put_int("SOUND", "sound", sound_on);
 }
@@ -54,7 +53,7 @@ void shutdown_main_window(HWND window) {
   if (!back_dc) return;   // already shut down
   hint_stop();            // the worker draws with the palettes deleted below
   free_drawing_objects();
-  save_position_and_switches(window);
+  save_position_and_switches();
   delete_palettes();
   clock_timer_on = 1;
   KillTimer(window, TIMER_CLOCK);

@@ -11,6 +11,8 @@ namespace {
 constexpr int GRIP_WIDTH = 40;
 constexpr int GRIP_HEIGHT = 10;
 
+POINT restored = {0, 0};
+
 }  // namespace
 
 int saved_position_usable(int x, int y, int display_width, int display_height) {
@@ -41,3 +43,15 @@ void place_main_window(HWND window) {
   else
     center_window(window);
 }
+
+// Not from the restored rectangle of the window's placement: that one is counted
+// from the corner of the work area, which a taskbar at the top or left moves away
+// from the screen's, so every run would move the window by the taskbar's size.
+void note_main_window_moved(HWND window) {
+  if (IsIconic(window)) return;
+  RECT rect;
+  GetWindowRect(window, &rect);
+  restored = {rect.left, rect.top};
+}
+
+POINT restored_place() { return restored; }

@@ -9,3 +9,9 @@ int saved_position_usable(int x, int y, int display_width, int display_height);
 
 // Moves the main window to the saved "Pos" or centres it.
 void place_main_window(HWND window);
+
+// "Pos" is the window's top-left in screen pixels, the coordinates it is placed
+// with. Each move of the window while it is not minimised is noted, so a window
+// closed while minimised saves where it would reappear.
+void note_main_window_moved(HWND window);
+POINT restored_place();

@@ -4,6 +4,8 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "box_catcher.h"
+#include "ranking_expect.h"
+#include "settings.h"
 #include "game_fixture.h"
 #include "resource.h"
 #include "shell_state.h"
@@ -55,6 +57,69 @@ TEST_F(GameTest, ClearedIn180SecondsHasNoBannerButStillTheRanking) {
   EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
 }
 
+// A key or command that comes while the last pair is still on show settles the game
+// first, as if the delay had run out: the ranking entry opens on its own, and only
+// then does the input act. The first box is answered after a second and any later
+// one sooner, so the removal timer runs under the first and a box opened inside it
+// would close first; the file's table is checked whole afterwards.
+TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
+  struct Case {
+    const char* what;
+    UINT message;
+    int code;
+    std::vector<std::string> boxes;
+    enum { PAIR_GONE, PAIR_BACK, NEW_DEAL } board;
+  };
+  const Case cases[] = {
+      {"BackSpace", WM_KEYDOWN, VK_BACK, {"ランキング"}, Case::PAIR_BACK},
+      {"ranking view", WM_COMMAND, IDM_RANKING, {"ランキング", "ランキング"}, Case::PAIR_GONE},
+      {"About", WM_COMMAND, IDM_ABOUT, {"ランキング", "バージョン情報"}, Case::PAIR_GONE},
+      {"F2", WM_KEYDOWN, VK_F2, {"ランキング"}, Case::NEW_DEAL},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();   // a new game: the ranking may be offered again
+    craft_board({{0, 3}, {1, 39}});
+    elapsed_seconds = 100;
+    const RankingTable before = ranking_in_file();
+    const std::string typed = std::string("Seam ") + c.what;
+    int enabled_under_a_box = 0;
+    BoxCatcher catcher([&](HWND box) {
+      enabled_under_a_box += IsWindowEnabled(window) ? 1 : 0;
+      for (int row = 0; row < RANKING_SIZE; ++row) {
+        HWND name = GetDlgItem(box, IDC_RANK_NAME_FIRST + row);
+        if (name && !(GetWindowLongA(name, GWL_STYLE) & ES_READONLY)) SetWindowTextA(name, typed.c_str());
+      }
+      press_button(IDOK)(box);
+    });
+    int paused = 0;
+    catcher.set_pause([&paused] { return paused++ == 0 ? 1000u : 300u; });
+    click(0);
+    click(1);
+    SendMessageA(window, c.message, c.code, 0);
+
+    std::vector<std::string> captions;
+    for (const CaughtBox& box : catcher.caught()) captions.push_back(box.caption);
+    EXPECT_EQ(c.boxes, captions);
+    EXPECT_EQ(1u, catcher.most_open());
+    EXPECT_EQ(0, enabled_under_a_box);
+    EXPECT_TRUE(IsWindowEnabled(window));
+    EXPECT_FALSE(IsWindowVisible(omigoto_window));
+    EXPECT_EQ("", ranking_difference(with_new_entry(before, row_for_time(before, 100), typed, 100), ranking_in_file()));
+    char player[RANKING_NAME_SIZE];
+    ini_get_string("PLAYER", "NAME", "", player, sizeof player, SETTINGS_FILE_NAME);
+    EXPECT_EQ(typed, player);
+    if (c.board == Case::NEW_DEAL) {
+      EXPECT_EQ(0, game_over);
+      expect_full_board_in_normal_look();
+    } else {
+      EXPECT_EQ(1, game_over);   // cleared, and only taken back after
+      EXPECT_EQ(c.board == Case::PAIR_BACK, IsWindowVisible(tile_window(0)) != 0);
+      EXPECT_EQ(c.board == Case::PAIR_BACK, IsWindowVisible(tile_window(1)) != 0);
+    }
+  }
+}
+
 // X at cells (5, 4) and (6, 5), Z at (6, 4) and (5, 5): a crossing that no path
 // can join while all four stand. Two more Z stand above and below it at (6, 2) and
 // (5, 7). Taking those two first leaves the crossing: stuck. Taking each with
@@ -73,34 +138,40 @@ struct StuckTest : GameTest {
   }
 };
 
+// BackSpace after the stuck-making pair went, or while it is still on show: either
+// way the pair is settled first (the stuck banner, "tezumari"), then the key hides
+// the banner and takes the pair back, so no banner stands over a playable board.
 TEST_F(StuckTest, StuckThenUndoneThenClearedEarnsNothingAndKeepsItsTime) {
-  BoxCatcher catcher;
-  elapsed_seconds = 50;
-  take(Z3, Z4);
-  EXPECT_TRUE(IsWindowVisible(tezumari_window));
-  EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
-  EXPECT_EQ((Cues{"check", "check", "tezumari"}), cues_played);
-  EXPECT_EQ(1, game_over);
-  EXPECT_EQ(1, was_stuck);
+  for (bool in_the_delay : {false, true}) {
+    SCOPED_TRACE(in_the_delay ? "BackSpace in the delay" : "BackSpace after the delay");
+    if (in_the_delay) SetUp();
+    BoxCatcher catcher;
+    elapsed_seconds = 50;
+    click(Z3);
+    click(Z4);
+    removal_ticks(in_the_delay ? 1 : 2);
+    EXPECT_EQ(!in_the_delay, IsWindowVisible(tezumari_window));
+    if (!in_the_delay) EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));  // the banner comes with the clock stopped
+    key(VK_BACK);
+    EXPECT_FALSE(IsWindowVisible(tezumari_window));
+    EXPECT_EQ((Cues{"check", "check", "tezumari", "back"}), cues_played);
+    EXPECT_EQ(1, game_over);
+    EXPECT_EQ(1, was_stuck);
+    EXPECT_TRUE(IsWindowVisible(tile_window(Z3)));
+    EXPECT_TRUE(IsWindowVisible(tile_window(Z4)));
 
-  cues_played.clear();
-  key(VK_BACK);
-  EXPECT_FALSE(IsWindowVisible(tezumari_window));
-  EXPECT_EQ(Cues{"back"}, cues_played);
-  EXPECT_TRUE(IsWindowVisible(tile_window(Z3)));
-  EXPECT_TRUE(IsWindowVisible(tile_window(Z4)));
-
-  take(Z3, Z1);
-  take(X1, X2);
-  cues_played.clear();
-  take(Z2, Z4);
-  EXPECT_EQ((Cues{"check", "check", "get"}), cues_played);
-  EXPECT_FALSE(IsWindowVisible(omigoto_window));
-  EXPECT_FALSE(IsWindowVisible(tezumari_window));
-  EXPECT_TRUE(catcher.caught().empty());
-  EXPECT_EQ(50, elapsed_seconds);
-  EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
-  for (int slot : {X1, X2, Z1, Z2, Z3, Z4}) EXPECT_FALSE(IsWindowVisible(tile_window(slot)));
+    take(Z3, Z1);
+    take(X1, X2);
+    cues_played.clear();
+    take(Z2, Z4);
+    EXPECT_EQ((Cues{"check", "check", "get"}), cues_played);
+    EXPECT_FALSE(IsWindowVisible(omigoto_window));
+    EXPECT_FALSE(IsWindowVisible(tezumari_window));
+    EXPECT_TRUE(catcher.caught().empty());
+    EXPECT_EQ(50, elapsed_seconds);
+    EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
+    for (int slot : {X1, X2, Z1, Z2, Z3, Z4}) EXPECT_FALSE(IsWindowVisible(tile_window(slot)));
+  }
 }
 
 TEST_F(StuckTest, NewGameAfterTheEndStartsTheClockAgain) {

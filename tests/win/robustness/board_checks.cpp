@@ -6,6 +6,8 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "dib.h"
+#include "outcome.h"
+#include "removal.h"
 #include "shell_state.h"
 #include "tile_pictures.h"
 
@@ -23,7 +25,8 @@ bool window_shown(int slot) {
 }
 
 bool pair_on_show(int slot) {
-  return removal_pending && (slot == removed_first || slot == removed_second);
+  const RemovalDelay& pair = removal_delay();
+  return pair.pending && (slot == pair.removed_first || slot == pair.removed_second);
 }
 
 std::string tiles_fault() {
@@ -68,9 +71,23 @@ std::string history_fault() {
     if (ended) return describe("a gap in the removal history before", -1, value);
     if (holders[value] != 2) return describe("a removal held by other than two tiles", -1, value);
   }
-  if (removal_pending && (slot_cell(removed_first).state != TILE_REMOVED || slot_cell(removed_second).state != TILE_REMOVED))
-    return describe("the pair on show is not the latest removal", removed_first, removed_second);
+  const RemovalDelay& pair = removal_delay();
+  if (pair.pending && (slot_cell(pair.removed_first).state != TILE_REMOVED || slot_cell(pair.removed_second).state != TILE_REMOVED))
+    return describe("the pair on show is not the latest removal", pair.removed_first, pair.removed_second);
   return "";
+}
+
+// Stuck as the player sees the board. A picked tile still stands: the rule opens its
+// cell to paths while it is picked, but the player must put it down before taking
+// any other pair, so a stuck board with a tile picked is still stuck.
+bool stuck_as_seen() {
+  if (selected_slot == NO_SELECTION) return board_is_stuck();
+  int& picked = slot_cell(selected_slot).state;
+  const int state = picked;
+  picked = TILE_IN_PLACE;
+  const bool stuck = board_is_stuck();
+  picked = state;
+  return stuck;
 }
 
 std::string windows_fault() {
@@ -81,6 +98,8 @@ std::string windows_fault() {
   }
   if (IsWindowVisible(omigoto_window) && !omigoto_shown) return "cleared banner shown without omigoto_shown";
   if (IsWindowVisible(tezumari_window) && !was_stuck) return "stuck banner shown without was_stuck";
+  if (IsWindowVisible(tezumari_window) && !stuck_as_seen()) return "stuck banner shown over a board that can be played";
+  if (IsWindowVisible(omigoto_window) && !board_is_cleared()) return "cleared banner shown over tiles still to play";
   if (elapsed_seconds < 0 || elapsed_seconds > ELAPSED_LIMIT) return describe("elapsed time out of range", -1, elapsed_seconds);
   return "";
 }

@@ -1,12 +1,21 @@
 // The monkey's events: clicks anywhere, picks, good pairs, keys, commands, timer
-// ticks and pointer moves, each as the platform would deliver it.
+// ticks and pointer moves, each as the platform would deliver it; its answers to
+// boxes, and what it checks between events.
 #include "monkey.h"
+#include <cstdio>
+#include <cstring>
 #include <vector>
 #include "board.h"
 #include "box_catcher.h"
 #include "connection.h"
+#include "dbcs_text.h"
 #include "hint.h"
+#include "outcome.h"
+#include "play_helpers.h"
+#include "ranking_expect.h"
+#include "removal.h"
 #include "resource.h"
+#include "settings.h"
 #include "shell_state.h"
 #include "tile_windows.h"
 
@@ -134,6 +143,26 @@ std::string command(Monkey& m) {
   return "command " + std::to_string(id);
 }
 
+// Input that a quick player gives while the pair just taken is still on show. When
+// that pair ends the game, mostly the inputs that meet its outcome: the ranking view
+// and About over its ranking entry, undo and a new game after its banner.
+std::string in_the_delay(Monkey& m, bool game_ends) {
+  struct Input { const char* name; UINT message; int code; };
+  static const Input inputs[] = {{"ranking view", WM_COMMAND, IDM_RANKING}, {"About", WM_COMMAND, IDM_ABOUT},
+                                 {"BackSpace", WM_KEYDOWN, VK_BACK},        {"undo", WM_COMMAND, IDM_UNDO},
+                                 {"F2", WM_KEYDOWN, VK_F2},                 {"new game", WM_COMMAND, IDM_NEW_GAME},
+                                 {"restart", WM_COMMAND, IDM_RESTART},      {"hint", WM_COMMAND, IDM_HINT},
+                                 {"space", WM_KEYDOWN, VK_SPACE}};
+  constexpr int MEETING_THE_OUTCOME = 6, ALL = sizeof inputs / sizeof inputs[0];
+  const Input& input = inputs[below(m, game_ends && below(m, 4) != 0 ? MEETING_THE_OUTCOME : ALL)];
+  ++m.tally[std::string("in a removal delay") + (game_ends ? " that ends the game" : "") + ": " + input.name];
+  SendMessageA(m.main, input.message, input.code, 0);
+  return std::string(input.name) + " in the delay";
+}
+
+// The pair just accepted left nothing to play: the game ends when it is taken off.
+bool pair_ends_the_game() { return removal_delay().pending && (board_is_stuck() || board_is_cleared()); }
+
 std::string tick(Monkey& m) {
   static const UINT_PTR timers[] = {TIMER_REMOVE, TIMER_ELAPSED, TIMER_CLOCK, 77};
   static const int weights[] = {12, 6, 2, 1};
@@ -164,18 +193,24 @@ std::string stray_pick(Monkey& m) {
   return "pick of a window that is no tile";
 }
 
-// Names as a player might type them: Japanese, far too long, empty, control bytes.
-const char* const TYPED_NAMES[] = {"モンキー", "", "A", "\x01\x02\t", "とても長い名前をここに入力しました、三十一バイトを超えます",
+// Names as a player might type them: Japanese, far too long, empty, control bytes
+// (not at either end: the settings file drops blanks there when it is read).
+const char* const TYPED_NAMES[] = {"モンキー", "", "A", "\x01\t\x02", "とても長い名前をここに入力しました、三十一バイトを超えます",
                                    "0123456789012345678901234567890123456789", "a=b;[c]"};
 
 }  // namespace
 
 // Now and then the monkey plays good pairs in a row until none is left, so that
-// games end, stuck or cleared, between the random events.
+// games end, stuck or cleared, between the random events; most pairs that end a
+// game get an input right inside their delay.
 std::string streak_event(Monkey& m) {
   for (int a = 0; a < TILE_COUNT; ++a)
     for (int b = a + 1; b < TILE_COUNT; ++b)
-      if (removable(a, b)) return good_pair(m);
+      if (removable(a, b)) {
+        std::string pair = good_pair(m);
+        if (pair_ends_the_game() && below(m, 4) != 0) pair += ", then " + in_the_delay(m, true);
+        return pair;
+      }
   m.streak = 0;
   ++m.tally["streak played out"];
   SendMessageA(m.main, WM_TIMER, TIMER_REMOVE, 0);
@@ -184,8 +219,14 @@ std::string streak_event(Monkey& m) {
 }
 
 std::string monkey_event(Monkey& m) {
-  static const int weights[] = {160, 180, 90, 140, 30, 20, 80, 100, 120, 20, 40, 3};
+  static const int weights[] = {160, 180, 90, 140, 30, 20, 80, 100, 120, 20, 40, 12, 3};
   ++m.tally["events"];
+  m.event_in_delay = removal_delay().pending != 0;
+  if (!IsWindowEnabled(m.main)) {   // a person cannot give it input
+    ++m.tally["waits for the main window to take input"];
+    pump_messages();
+    return "a wait: the main window is disabled";
+  }
   if (m.streak > 0) {
     --m.streak;
     return streak_event(m);
@@ -205,6 +246,10 @@ std::string monkey_event(Monkey& m) {
     case 8: return tick(m);
     case 9: return pointer_move(m);
     case 10: return stray_pick(m);
+    case 11: {
+      std::string pair = good_pair(m);
+      return removal_delay().pending ? pair + ", then " + in_the_delay(m, pair_ends_the_game()) : pair;
+    }
     default:
       m.streak = 2 * PAIR_COUNT;
       ++m.tally["streak"];
@@ -214,19 +259,60 @@ std::string monkey_event(Monkey& m) {
 
 namespace {
 
-struct WorkerBox {
-  HWND box;
-};
-
-BOOL CALLBACK find_dialog(HWND window, LPARAM found) {
+bool is_box(HWND window) {
   char name[16] = "";
   GetClassNameA(window, name, sizeof name);
-  if (strcmp(name, "#32770") != 0) return TRUE;
-  reinterpret_cast<WorkerBox*>(found)->box = window;
+  return strcmp(name, "#32770") == 0 && IsWindowVisible(window);
+}
+
+BOOL CALLBACK find_box(HWND window, LPARAM found) {
+  if (!is_box(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
   return FALSE;
 }
 
+BOOL CALLBACK count_box(HWND window, LPARAM count) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && is_box(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The program's boxes on screen, from any of its threads.
+int boxes_open() {
+  int count = 0;
+  EnumWindows(count_box, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+void note_fault(Monkey& m, const std::string& fault) {
+  if (m.fault.empty()) m.fault = fault;
+}
+
+// What a person sees when a box comes: it is the only one, and the main window
+// under it takes no input.
+void check_box_alone(Monkey& m, const std::string& what) {
+  ++m.tally["boxes"];
+  if (m.event_in_delay) ++m.tally["boxes met in an event begun in a removal delay"];
+  if (removal_delay().pending) ++m.tally["boxes met with a pair still on show"];
+  if (boxes_open() > 1) {
+    ++m.tally["nested boxes"];
+    note_fault(m, "another box is open with " + what);
+  }
+  if (IsWindowEnabled(m.main)) note_fault(m, "the main window takes input under " + what);
+}
+
+void pump_for(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    pump_messages();
+    Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
+
 }  // namespace
+
+UINT monkey_pause_ms(Monkey& m) { return static_cast<UINT>(below(m, 1501)); }
 
 int settle_hint_worker(Monkey& m) {
   if (!hint_thread) return 1;
@@ -244,27 +330,76 @@ int settle_hint_worker(Monkey& m) {
     if (woke == WAIT_OBJECT_0) { ended = 1; break; }
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);   // serve what the worker sends
-    WorkerBox found = {nullptr};
-    EnumThreadWindows(worker_id, find_dialog, reinterpret_cast<LPARAM>(&found));
-    if (found.box && found.box != answered && IsWindowVisible(found.box)) {
-      ++m.tally["box of the hint worker: " + window_text(found.box)];
-      PostMessageA(found.box, WM_COMMAND, IDOK, 0);
-      answered = found.box;
+    HWND box = nullptr;
+    EnumThreadWindows(worker_id, find_box, reinterpret_cast<LPARAM>(&box));
+    if (box && box != answered) {
+      const std::string text = window_text(GetDlgItem(box, 0xFFFF));
+      ++m.tally["box of the hint worker: " + text];
+      check_box_alone(m, "the hint worker's box " + text);
+      pump_for(monkey_pause_ms(m));   // the main thread's timers run meanwhile
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      answered = box;
     }
   }
   CloseHandle(worker);
   return ended;
 }
 
+namespace {
+
+// The new entry's time as its row shows it ("hh:mm:ss").
+int shown_seconds(HWND dialog, int row) {
+  int hours = 0, minutes = 0, seconds = 0;
+  sscanf(window_text(GetDlgItem(dialog, IDC_RANK_TIME_FIRST + row)).c_str(), "%d:%d:%d", &hours, &minutes, &seconds);
+  return hours * 3600 + minutes * 60 + seconds;
+}
+
+// The table the file must hold once this entry is named: the one it held, with the
+// entry in the row its time earns, under the name as stored (whole characters of
+// at most 31 bytes).
+void expect_entry(Monkey& m, HWND dialog, int row, const char* typed) {
+  const int seconds = shown_seconds(dialog, row);
+  const int earned = row_for_time(m.ranking, seconds);
+  if (earned != row)
+    note_fault(m, "a time of " + std::to_string(seconds) + " s took row " + std::to_string(row) + ", not " +
+                      std::to_string(earned));
+  char stored[RANKING_NAME_SIZE];
+  dbcs_copy(stored, sizeof stored, typed);
+  m.ranking = with_new_entry(m.ranking, row, stored, seconds);
+  m.player = stored;
+  m.player_known = true;
+  ++m.tally["ranking entries made"];
+}
+
+}  // namespace
+
 void monkey_box_action(Monkey& m, HWND box) {
   std::string caption = window_text(box);
   ++m.tally["box: " + caption + " " + window_text(GetDlgItem(box, 0xFFFF))];
-  for (int row = 0; row < 10 && caption == "ランキング"; ++row) {
+  check_box_alone(m, caption);
+  for (int row = 0; row < RANKING_SIZE && caption == "ランキング"; ++row) {
     HWND name = GetDlgItem(box, IDC_RANK_NAME_FIRST + row);
     if (name && !(GetWindowLongA(name, GWL_STYLE) & ES_READONLY)) {
-      SetWindowTextA(name, TYPED_NAMES[below(m, sizeof TYPED_NAMES / sizeof TYPED_NAMES[0])]);
-      ++m.tally["ranking entries"];
+      const char* typed = TYPED_NAMES[below(m, sizeof TYPED_NAMES / sizeof TYPED_NAMES[0])];
+      SetWindowTextA(name, typed);
+      expect_entry(m, box, row, typed);
     }
   }
   press_button(IDOK)(box);
+}
+
+std::string monkey_fault(Monkey& m) {
+  if (!m.fault.empty()) return m.fault;
+  if (boxes_open() != 0) return "a box is still open after the event";
+  if (!IsWindowEnabled(m.main)) return "the main window takes no input with no box open";
+  const std::string file = settings_bytes();
+  if (file == m.file_seen) return "";
+  m.file_seen = file;
+  const std::string difference = ranking_difference(m.ranking, ranking_in_file());
+  if (!difference.empty()) return "the ranking in the file: " + difference;
+  char player[RANKING_NAME_SIZE] = "";
+  ini_get_string("PLAYER", "NAME", "", player, sizeof player, SETTINGS_FILE_NAME);
+  if (m.player_known && m.player != player) return "the name offered next is \"" + std::string(player) + "\", not \"" + m.player + "\"";
+  m.tally["ranking entries checked in the file"] = m.tally["ranking entries made"];
+  return "";
 }

@@ -33,15 +33,56 @@ TEST_F(ShutdownTest, FreshFileHoldsTheSectionsInWriteOrder) {
   EXPECT_EQ(expected, read_settings_text());
 }
 
-TEST_F(ShutdownTest, MinimisedWindowSavesWhereItWouldReappear) {
-  write_settings_text("[Pos]\r\nX=150\r\nY=60\r\n");
-  HWND window = open_main_window();
-  ShowWindow(window, SW_MINIMIZE);
-  pump_messages();
-  ASSERT_TRUE(IsIconic(window));
-  close_main_window(window);
-  EXPECT_EQ(150, ini_get_int("Pos", "X", -1, SETTINGS_FILE_NAME));
-  EXPECT_EQ(60, ini_get_int("Pos", "Y", -1, SETTINGS_FILE_NAME));
+// A bar along the top of the screen, as a taskbar there: the desktop keeps the work
+// area below a shown window of the taskbar's class once the monitors are read again.
+struct TopBar {
+  HWND bar = nullptr;
+  explicit TopBar(int height) {
+    if (height == 0) return;
+    WNDCLASSA bar_class = {};
+    bar_class.lpfnWndProc = DefWindowProcA;
+    bar_class.hInstance = GetModuleHandleA(nullptr);
+    bar_class.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&bar_class);
+    bar = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                          GetSystemMetrics(SM_CXSCREEN), height, nullptr, nullptr, bar_class.hInstance, nullptr);
+    ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr);
+  }
+  ~TopBar() {
+    if (!bar) return;
+    DestroyWindow(bar);
+    ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr);
+  }
+  static int work_area_top() {
+    MONITORINFO info = {sizeof info, {}, {}, 0};
+    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork.top;
+  }
+};
+
+// "Pos" is screen pixels both ways: a window put at the saved place saves that same
+// place again, whether it stands or is minimised, and wherever the work area begins.
+TEST_F(ShutdownTest, SavedPlaceComesBackWhereverTheWorkAreaBegins) {
+  for (int bar_height : {0, 40})
+    for (bool minimised : {false, true}) {
+      SCOPED_TRACE(std::to_string(bar_height) + (minimised ? " minimised" : " standing"));
+      TopBar bar(bar_height);
+      ASSERT_EQ(bar_height, TopBar::work_area_top());
+      write_settings_text("[Pos]\r\nX=150\r\nY=60\r\n");
+      HWND window = open_main_window();
+      RECT rect;
+      GetWindowRect(window, &rect);
+      EXPECT_EQ(150, rect.left);
+      EXPECT_EQ(60, rect.top);
+      if (minimised) {
+        ShowWindow(window, SW_MINIMIZE);
+        pump_messages();
+        ASSERT_TRUE(IsIconic(window));
+      }
+      close_main_window(window);
+      EXPECT_EQ(150, ini_get_int("Pos", "X", -1, SETTINGS_FILE_NAME));
+      EXPECT_EQ(60, ini_get_int("Pos", "Y", -1, SETTINGS_FILE_NAME));
+    }
 }
 
 TEST_F(ShutdownTest, WindowCanBeMadeAgainAfterClosing) {

@@ -71,6 +71,7 @@ std::vector<std::string> BoxCatcher::texts() const {
 void BoxCatcher::on_activate(HWND window) {
   if (!is_dialog(window) || std::find(open_.begin(), open_.end(), window) != open_.end()) return;
   open_.push_back(window);
+  most_open_ = std::max(most_open_, open_.size());
   caught_.push_back({window, window_text(window), window_text(GetDlgItem(window, MESSAGE_BOX_TEXT_ID))});
   BoxAction action = default_action_;
   if (!queue_.empty()) {
@@ -79,7 +80,7 @@ void BoxCatcher::on_activate(HWND window) {
   }
   // The hook runs while the box is being shown; act once its modal loop runs.
   const UINT_PTR timer = SetTimer(nullptr, 0, 0, pending_timer);
-  pending_.push_back({timer, window, std::move(action), false});
+  pending_.push_back({timer, window, std::move(action), false, false});
 }
 
 void BoxCatcher::on_destroy(HWND window) {
@@ -100,6 +101,11 @@ void BoxCatcher::run_pending(UINT_PTR timer) {
   // A dialog can be activated (its first control takes the focus) before it is shown.
   if (!found->acted && !IsWindowVisible(box)) {
     found->timer = SetTimer(nullptr, 0, 10, pending_timer);
+    return;
+  }
+  if (!found->paused && pause_) {
+    found->paused = true;
+    found->timer = SetTimer(nullptr, 0, pause_(), pending_timer);
     return;
   }
   if (found->acted) {

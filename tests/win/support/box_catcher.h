@@ -22,7 +22,8 @@ BoxAction press_button(int button_id);
 
 // While alive, hooks the current thread only. Each newly activated box takes the next
 // queued action; with the queue empty it takes the default action (press OK).
-// The action runs once the box's modal loop is running, never inside the hook.
+// The action runs once the box's modal loop is running, never inside the hook, and
+// after the pause (if one is set) has passed in that loop, as a person who reads first.
 // A box still open 10 s after its action is reported as a failure and ended.
 class BoxCatcher {
  public:
@@ -34,8 +35,12 @@ class BoxCatcher {
 
   void then(BoxAction action);            // queue an action for the next box
   void set_default(BoxAction action);     // for boxes beyond the queue
+  void set_pause(std::function<UINT()> pause_ms) { pause_ = std::move(pause_ms); }
   const std::vector<CaughtBox>& caught() const { return caught_; }
   std::vector<std::string> texts() const;
+  // The most boxes of this thread that were open at one time: 1 unless one box
+  // opened inside another's modal loop.
+  size_t most_open() const { return most_open_; }
 
   // For the hook: internal.
   void on_activate(HWND window);
@@ -43,13 +48,15 @@ class BoxCatcher {
   void run_pending(UINT_PTR timer);
 
  private:
-  struct Pending { UINT_PTR timer; HWND box; BoxAction action; bool acted; };
+  struct Pending { UINT_PTR timer; HWND box; BoxAction action; bool paused; bool acted; };
   HHOOK hook_;
   BoxCatcher* previous_;
   std::deque<BoxAction> queue_;
   BoxAction default_action_;
   std::vector<CaughtBox> caught_;
   std::vector<HWND> open_;
+  size_t most_open_ = 0;
+  std::function<UINT()> pause_;
   std::vector<Pending> pending_;
 };
 

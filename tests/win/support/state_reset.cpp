@@ -5,6 +5,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "dib.h"
+#include "removal.h"
 #include "shell_state.h"
 #include "tile_pictures.h"
 #include "tile_windows.h"
@@ -52,10 +53,7 @@ void shell_reset() {
   sound_on = 1;
   clock_timer_on = 1;
   elapsed_seconds = 0;
-  removal_wait = 0;
-  removal_pending = 0;
-  removed_first = -1;
-  removed_second = -1;
+  removal_reset();
   game_over = 0;
   was_stuck = 0;
   omigoto_shown = 0;

@@ -1,0 +1,63 @@
+// The ranking table as the file holds it and as one new entry must leave it.
+#include "ranking_expect.h"
+#include <windows.h>
+#include <cstring>
+
+RankingTable ranking_in_file() {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);   // no cached copy of the file
+  RankingTable table;
+  ranking_load(&table);
+  return table;
+}
+
+int row_for_time(const RankingTable& table, int seconds) {
+  int row = 0;
+  while (row < RANKING_SIZE && table.seconds[row] <= seconds) ++row;
+  return row;
+}
+
+RankingTable with_new_entry(const RankingTable& before, int row, const std::string& name, int seconds) {
+  RankingTable after = before;
+  if (row >= RANKING_SIZE) return after;
+  for (int r = RANKING_SIZE - 1; r > row; --r) {
+    memcpy(after.names[r], before.names[r - 1], RANKING_NAME_SIZE);
+    after.years[r] = before.years[r - 1];
+    after.months[r] = before.months[r - 1];
+    after.days[r] = before.days[r - 1];
+    after.seconds[r] = before.seconds[r - 1];
+  }
+  SYSTEMTIME today;
+  GetLocalTime(&today);
+  snprintf(after.names[row], RANKING_NAME_SIZE, "%s", name.c_str());
+  after.years[row] = today.wYear;
+  after.months[row] = today.wMonth;
+  after.days[row] = today.wDay;
+  after.seconds[row] = seconds;
+  return after;
+}
+
+namespace {
+
+// Control bytes of a name shown as \xNN, so a difference in them can be seen.
+std::string describe(const RankingTable& table, int row) {
+  std::string name;
+  for (const char* c = table.names[row]; *c; ++c) {
+    char byte[8];
+    snprintf(byte, sizeof byte, static_cast<unsigned char>(*c) < 0x20 ? "\\x%02x" : "%c", static_cast<unsigned char>(*c));
+    name += byte;
+  }
+  char text[64];
+  snprintf(text, sizeof text, "\" %d-%d-%d %ds", table.years[row], table.months[row], table.days[row],
+           table.seconds[row]);
+  return "\"" + name + text;
+}
+
+}  // namespace
+
+std::string ranking_difference(const RankingTable& expected, const RankingTable& actual) {
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    const std::string want = describe(expected, row), got = describe(actual, row);
+    if (want != got) return "rank " + std::to_string(row + 1) + " is " + got + ", expected " + want;
+  }
+  return "";
+}
