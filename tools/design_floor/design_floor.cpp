@@ -45,8 +45,7 @@ void make_picture() {
   palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(description));
 }
 
-LRESULT CALLBACK tile_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message != WM_PAINT) return DefWindowProcA(window, message, wparam, lparam);
+void paint_tile(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   HPALETTE previous = SelectPalette(dc, palette, FALSE);
@@ -55,6 +54,14 @@ LRESULT CALLBACK tile_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
                     reinterpret_cast<BITMAPINFO*>(&picture), DIB_RGB_COLORS);
   SelectPalette(dc, previous, FALSE);
   EndPaint(window, &paint);
+}
+
+// As in the game, one paint request serves every tile window with something pending.
+LRESULT CALLBACK tile_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wparam, lparam);
+  for (HWND tile : tiles)
+    if (tile) paint_tile(tile);
+  ValidateRect(window, nullptr);
   return 0;
 }
 
