@@ -7,7 +7,7 @@
 #                 status bar, 144 shaped tile windows painting an 8-bit DIB through a
 #                 palette (tools/design_floor)
 # Each round starts every program once, in turn, so a busy moment of the machine
-# falls on all of them alike. Each program reports, through OutputDebugString, the
+# falls on all of them alike; each starts after the last one's windows are gone. Each program reports, through OutputDebugString, the
 # milliseconds from its process's creation to the first moment its message queue
 # ran dry after showing (the first frame painted); the wall time from the wine
 # command to that report is given too, and the private memory half a second later.
@@ -83,14 +83,18 @@ one_run() {   # exe -> "in-process-ms wall-ms private-kb cpu-ms"
   kb=$(private_kb "$pid" 2>/dev/null || echo 0)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  sleep 0.5   # the servers tear its windows down before the next program starts
   echo "${ms:-nan} $(( (end - start) / 1000000 )) $kb $(( (after - before) / 1000000 ))"
 }
 
 HELPERS=""
 for name in $programs; do one_run "$WORK/$name.exe" >/dev/null; done   # warm the server and the page cache
 HELPERS=$(helpers)
+# The order turns each round, so no program always follows the same one.
 for round in $(seq "$rounds"); do
-  for name in $programs; do echo "$round $name $(one_run "$WORK/$name.exe")"; done
+  set -- $programs
+  for _ in $(seq $(( (round - 1) % $# ))); do set -- "${@:2}" "$1"; done
+  for name in "$@"; do echo "$round $name $(one_run "$WORK/$name.exe")"; done
 done > "$WORK/results.txt"
 WINEDEBUG=-all wineserver -k || true
 load=$(cut -d' ' -f1-3 /proc/loadavg)
