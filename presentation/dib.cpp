@@ -25,7 +25,7 @@ bool is_tile_picture(int resource_id) {
 
 // Tiles are always drawn from the program's own buffer, which carries their look.
 const unsigned char* picture_to_draw(int resource_id) {
-  return is_tile_picture(resource_id) ? tile_picture(resource_id) : dib_resource(resource_id);
+  return is_tile_picture(resource_id) ? tile_picture_to_draw(resource_id) : dib_resource(resource_id);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void on_right_button(HWND window) {
 // tiles at later slots (right and below) lie above earlier ones.
 void create_pai_windows(HWND main_window) {
   if (pai_windows[0] && IsWindow(static_cast<HWND>(pai_windows[0]))) return;
-  tile_pictures_load();   // the program's own copies, made once before the first paint
+  tile_pictures_load();   // the stored pictures, found once before the first paint
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
   for (int slot = TILE_COUNT - 1; slot >= 0; --slot)
     pai_windows[slot] = create_pai_window(main_window, instance, slot);
