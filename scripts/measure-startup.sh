@@ -7,11 +7,14 @@
 #                 status bar, 144 shaped tile windows painting an 8-bit DIB through a
 #                 palette (tools/design_floor)
 # Each round starts every program once, in turn, so a busy moment of the machine
-# falls on all of them alike; each starts after the last one's windows are gone. Each program reports, through OutputDebugString, the
-# milliseconds from its process's creation to the first moment its message queue
-# ran dry after showing (the first frame painted); the wall time from the wine
-# command to that report is given too, and the private memory half a second later.
-# Kotopai's ratios are given from the medians and as the median of the ratios
+# falls on all of them alike; the order turns each round, and each program starts
+# after the last one's windows are gone. Each program reports, through
+# OutputDebugString, the milliseconds from its process's creation to the first moment
+# its message queue ran dry after showing (the first frame painted). Also given: the
+# wall time from the wine command to that report; the CPU time spent until then by the
+# program, the Wine server, the prefix's desktop and services and the X server (less
+# swayed by a busy machine than the wall time); and the private memory half a second
+# later. Kotopai's ratios are given from the medians and as the median of the ratios
 # within each round.
 # Usage: scripts/measure-startup.sh [build dir] [rounds]
 set -euo pipefail
@@ -109,11 +112,16 @@ summary() {   # name column label
                n, label, at(0.5), at(0.25), at(0.75), v[1], v[k] }'
 }
 median_of() { sort -g | awk '{ v[++k] = $1 } END { print (k % 2) ? v[(k + 1) / 2] : (v[k / 2] + v[k / 2 + 1]) / 2 }'; }
-column_of() { awk -v n="$1" '$2 == n { print $3 }' "$WORK/results.txt" | median_of; }
+column_of() { awk -v n="$1" -v c="$2" '$2 == n { print $c }' "$WORK/results.txt" | median_of; }
 # kotopai over another program, round by round, so both saw the same moment of the machine.
-round_ratios() {   # name
-  awk -v n="$1" '$2 == n { base[$1] = $3 } $2 == "kotopai" { mine[$1] = $3 }
+round_ratios() {   # name column
+  awk -v n="$1" -v c="$2" '$2 == n { base[$1] = $c } $2 == "kotopai" { mine[$1] = $c }
     END { for (r in mine) if (base[r] > 0) print mine[r] / base[r] }' "$WORK/results.txt"
+}
+ratios() {   # name column label
+  awk -v k="$(column_of kotopai "$2")" -v b="$(column_of "$1" "$2")" -v n="$1" -v label="$3" \
+      -v r="$(round_ratios "$1" "$2" | median_of)" \
+    'BEGIN { printf "kotopai / %-12s %-12s %.2f from the medians, %.2f as the median of the rounds\n", n, label, k / b, r }'
 }
 
 sed 's/^/round /' "$WORK/results.txt"
@@ -123,9 +131,8 @@ for name in $programs; do
   summary "$name" 5 "private memory, KB"
   summary "$name" 6 "CPU to first frame, ms"
 done
-kotopai=$(column_of kotopai)
 for name in design_floor floor; do
-  awk -v k="$kotopai" -v b="$(column_of "$name")" -v r="$(round_ratios "$name" | median_of)" -v n="$name" \
-    'BEGIN { printf "kotopai / %-12s %.2f from the medians, %.2f as the median of the rounds\n", n, k / b, r }'
+  ratios "$name" 3 "first frame"
+  ratios "$name" 6 "CPU"
 done
 echo "load average after the runs: $load ($(nproc) cores)"
