@@ -2,8 +2,8 @@
 #include "settings.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 #include <climits>
+#include <cstring>
 
 #include "dbcs_text.h"
 
@@ -13,18 +13,33 @@ constexpr int INT_TEXT_SIZE = 256;
 // Texts are read whole and cut here, so the cut never splits a Japanese character.
 constexpr int STRING_READ_SIZE = 4096;
 
+// By hand rather than through the shell's path helpers, whose library would
+// otherwise be loaded at start for this alone. CharNextA steps over double-byte
+// characters, whose second byte may be a backslash.
+void path_beside(const char* program_path, const char* file_name, char* path) {
+  const char* folder_end = program_path;
+  for (const char* p = program_path; *p; p = CharNextA(p))
+    if (*p == '\\') folder_end = p + 1;
+  size_t folder_length = static_cast<size_t>(folder_end - program_path);
+  size_t name_length = std::strlen(file_name);
+  if (folder_length + name_length >= MAX_PATH) name_length = 0;   // no room: the folder alone, no file
+  std::memmove(path, program_path, folder_length);
+  std::memcpy(path + folder_length, file_name, name_length);
+  path[folder_length + name_length] = '\0';
+}
+
 void ini_path(const char* file_name, char* path) {
   // Looked up on every call: the working directory never decides where the file is.
-  if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) path[0] = '\0';
-  path[MAX_PATH - 1] = '\0';
-  PathRemoveFileSpecA(path);
-  PathAppendA(path, file_name);
+  char program[MAX_PATH];
+  if (GetModuleFileNameA(nullptr, program, MAX_PATH) == 0) program[0] = '\0';
+  program[MAX_PATH - 1] = '\0';
+  path_beside(program, file_name, path);
 }
 
 int ini_exists(const char* file_name) {
   char path[MAX_PATH];
   ini_path(file_name, path);
-  return PathFileExistsA(path) ? 1 : 0;
+  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
 }
 
 // How a value reads as an integer, for values the program never writes too:

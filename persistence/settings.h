@@ -4,6 +4,8 @@
 constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
 
 void ini_path(const char* file_name, char* path /* MAX_PATH bytes */);
+// The file of that name in the folder of the program at program_path.
+void path_beside(const char* program_path, const char* file_name, char* path /* MAX_PATH bytes */);
 int ini_exists(const char* file_name);
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name);
 void ini_get_string(const char* section, const char* key, const char* default_value,

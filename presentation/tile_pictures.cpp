@@ -1,85 +1,124 @@
 // The per-tile pixel buffers: one mutable copy of each tile picture, made from the
-// resources once, from which every drawing of the tile is done; and the highlight.
+// resources the first time the tile's look changes, from which every drawing of the
+// tile is done from then on; and the highlight. Until then the tile is drawn from
+// its stored picture, which is the same, so a tile never highlighted costs no memory.
 #include "tile_pictures.h"
+#include <atomic>
 #include <cstring>
-#include <vector>
 #include "board.h"
 #include "dib.h"
 
 namespace {
 
-std::vector<unsigned char> pictures[TILE_COUNT];
+struct TilePicture {
+  const unsigned char* stored = nullptr;
+  long size = 0;
+  std::atomic<unsigned char*> own{nullptr};   // the copy, once made; kept for the run
+};
 
-void copy_pictures() {
-  for (int t = 0; t < TILE_COUNT; ++t) {
-    int size = 0;
-    const unsigned char* stored = dib_resource(IDB_PAI_FIRST + t, &size);
-    std::vector<unsigned char>& buffer = pictures[t];
-    if (stored) buffer.assign(stored, stored + size);
-    else buffer.clear();
-  }
-}
+TilePicture pictures[TILE_COUNT];
 
-// A function-local static makes the first load safe when the hint worker and the
-// user-interface thread reach it at once.
-void ensure_loaded() {
-  static const bool loaded = (copy_pictures(), true);
-  (void)loaded;
+void find_stored(TilePicture& picture, int image_id) {
+  int size = 0;
+  picture.stored = dib_resource(image_id, &size);
+  picture.size = size;
 }
 
 bool is_tile_picture(int image_id) {
   return image_id >= IDB_PAI_FIRST && image_id < IDB_PAI_FIRST + TILE_COUNT;
 }
 
-// Every tile shares the layout of the first one: its pixels start after the header
-// and the colour table of picture 101. Returns null when the range does not fit.
-unsigned char* recolor_range(int image_id) {
-  unsigned char* first = tile_picture(IDB_PAI_FIRST);
-  unsigned char* dib = tile_picture(image_id);
-  if (!first || !dib) return nullptr;
-  int header_size;
-  std::memcpy(&header_size, dib, sizeof header_size);
-  long pixels = header_size + 4L * packed_dib_color_count(first);
-  long size = static_cast<long>(pictures[image_id - IDB_PAI_FIRST].size());
-  if (header_size < 0 || pixels + PAI_RECOLOR_END > size) return nullptr;
-  return dib + pixels;
+// A function-local static makes the first look-up safe when the hint worker and the
+// user-interface thread reach it at once.
+TilePicture* picture_of(int image_id) {
+  static const bool found = [] {
+    for (int t = 0; t < TILE_COUNT; ++t) find_stored(pictures[t], IDB_PAI_FIRST + t);
+    return true;
+  }();
+  (void)found;
+  return is_tile_picture(image_id) ? &pictures[image_id - IDB_PAI_FIRST] : nullptr;
 }
 
-// b or c of 0 stand for a, so index 0 (the row padding) is a source only when named as a.
-void rewrite(unsigned char* pixels, int a, int b, int c, int d) {
-  if (b == 0) b = a;
-  if (c == 0) c = a;
-  for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k) {
-    int value = pixels[k];
-    if (value == a || value == b || value == c) pixels[k] = static_cast<unsigned char>(d);
-  }
+const unsigned char* current(const TilePicture& picture) {
+  const unsigned char* own = picture.own.load(std::memory_order_acquire);
+  return own ? own : picture.stored;
+}
+
+// The hint worker and the user-interface thread may both make the first copy; one
+// of them is kept.
+unsigned char* own_copy(TilePicture& picture) {
+  unsigned char* own = picture.own.load(std::memory_order_acquire);
+  if (own || !picture.stored) return own;
+  unsigned char* copy = new unsigned char[picture.size];
+  std::memcpy(copy, picture.stored, picture.size);
+  if (picture.own.compare_exchange_strong(own, copy, std::memory_order_acq_rel)) return copy;
+  delete[] copy;
+  return own;
+}
+
+// Every tile shares the layout of the first one: its pixels start after the header
+// and the colour table of picture 101. Returns -1 when the range does not fit.
+long recolor_offset(const TilePicture& picture) {
+  const unsigned char* first = pictures[0].stored;
+  if (!first || !picture.stored) return -1;
+  int header_size;
+  std::memcpy(&header_size, picture.stored, sizeof header_size);
+  long pixels = header_size + 4L * packed_dib_color_count(first);
+  if (header_size < 0 || pixels + PAI_RECOLOR_END > picture.size) return -1;
+  return pixels;
+}
+
+struct Recolor {
+  int a, b, c, d;
+  // b or c of 0 stand for a, so index 0 (the row padding) is a source only when named as a.
+  Recolor(int a, int b, int c, int d) : a(a), b(b ? b : a), c(c ? c : a), d(d) {}
+  bool source(int value) const { return value == a || value == b || value == c; }
+};
+
+bool any_source(const unsigned char* pixels, const Recolor& recolor) {
+  for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k)
+    if (recolor.source(pixels[k])) return true;
+  return false;
+}
+
+// Restoring every tile before a new deal finds nothing to change in tiles never
+// highlighted, and makes no copy of them. Returns false when there is no picture.
+bool recolor_tile(int image_id, const Recolor& recolor) {
+  TilePicture* picture = picture_of(image_id);
+  long offset = picture ? recolor_offset(*picture) : -1;
+  if (offset < 0) return false;
+  if (!any_source(current(*picture) + offset, recolor)) return true;
+  unsigned char* pixels = own_copy(*picture) + offset;
+  for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k)
+    if (recolor.source(pixels[k])) pixels[k] = static_cast<unsigned char>(recolor.d);
+  return true;
 }
 
 }  // namespace
 
-void tile_pictures_load() { ensure_loaded(); }
+void tile_pictures_load() { picture_of(IDB_PAI_FIRST); }
 
 unsigned char* tile_picture(int image_id) {
-  if (!is_tile_picture(image_id)) return nullptr;
-  ensure_loaded();
-  std::vector<unsigned char>& buffer = pictures[image_id - IDB_PAI_FIRST];
-  return buffer.empty() ? nullptr : buffer.data();
+  TilePicture* picture = picture_of(image_id);
+  return picture ? own_copy(*picture) : nullptr;
+}
+
+const unsigned char* tile_picture_to_draw(int image_id) {
+  TilePicture* picture = picture_of(image_id);
+  return picture ? current(*picture) : nullptr;
 }
 
 void pai_recolor(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d) {
-  unsigned char* pixels = recolor_range(image_id);
-  if (pixels) rewrite(pixels, a, b, c, d);
+  recolor_tile(image_id, Recolor(a, b, c, d));
 }
 
 // Draws through the window's own DC, so the new look is on the screen before the
 // call returns; the hint worker relies on that when it sleeps right after.
 void pai_recolor_draw(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d) {
-  unsigned char* pixels = recolor_range(image_id);
-  if (!pixels) return;
-  rewrite(pixels, a, b, c, d);
+  if (!recolor_tile(image_id, Recolor(a, b, c, d))) return;
   if (!window) return;   // a null window would mean the whole screen's DC
   HDC dc = GetDC(window);
   if (!dc) return;
-  dib_draw(dc, palette, tile_picture(image_id), packed_dib_color_count(tile_picture(IDB_PAI_FIRST)));
+  dib_draw(dc, palette, tile_picture_to_draw(image_id), packed_dib_color_count(pictures[0].stored));
   ReleaseDC(window, dc);
 }

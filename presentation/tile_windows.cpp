@@ -41,14 +41,14 @@ void on_create() {
 
 // A tile window does not know its slot, so one paint request serves every tile
 // window with something pending; each is limited to its own update region. A tile
-// is always drawn from its own buffer, which carries its look.
+// is drawn from its own copy once its look has changed, before that from its stored picture.
 void on_paint(HWND window) {
   for (int slot = 0; slot < TILE_COUNT; ++slot) {
     HWND tile = static_cast<HWND>(pai_windows[slot]);
     if (!tile) continue;
     int tile_id = deal_table[slot];
     const unsigned char* picture =
-        (tile_id >= 0 && tile_id < TILE_COUNT) ? tile_picture(IDB_PAI_FIRST + tile_id) : nullptr;
+        (tile_id >= 0 && tile_id < TILE_COUNT) ? tile_picture_to_draw(IDB_PAI_FIRST + tile_id) : nullptr;
     packed_dib_paint(tile, pai_palette, picture, pai_color_count);
   }
   // A window missing from the table would otherwise be asked to paint forever.
@@ -69,7 +69,7 @@ void on_right_button(HWND window) {
 // tiles at later slots (right and below) lie above earlier ones.
 void create_pai_windows(HWND main_window) {
   if (pai_windows[0] && IsWindow(static_cast<HWND>(pai_windows[0]))) return;
-  tile_pictures_load();   // the program's own copies, made once before the first paint
+  tile_pictures_load();   // the stored pictures, found once before the first paint
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
   for (int slot = TILE_COUNT - 1; slot >= 0; --slot)
     pai_windows[slot] = create_pai_window(main_window, instance, slot);

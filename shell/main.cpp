@@ -2,6 +2,7 @@
 #include <windows.h>
 #include "app_identity.h"
 #include "main_window.h"
+#include "message_loop.h"
 #include "window_classes.h"
 #include "window_position.h"
 

@@ -10,7 +10,6 @@
 #include "resource.h"
 #include "shell_state.h"
 #include "shutdown.h"
-#include "startup_probe.h"
 #include "status_bar.h"
 #include "tile_windows.h"
 #include "window_classes.h"
@@ -65,21 +64,4 @@ HWND create_main_window(HINSTANCE instance) {
                          WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                          CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH, MAIN_HEIGHT, nullptr, nullptr,
                          instance, nullptr);
-}
-
-int run_message_loop() {
-  MSG message;
-  int first_frame_noted = 0;
-  for (;;) {
-    // The first time the queue runs dry after showing, the first frame is on screen.
-    if (!first_frame_noted && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-      note_first_frame();
-      first_frame_noted = 1;
-    }
-    int got = GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(message.wParam);
-    if (got < 0) return 0;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
 }

@@ -1,4 +1,4 @@
-// The main window: its procedure, its creation and the message loop.
+// The main window: its procedure and its creation.
 #pragma once
 #include <windows.h>
 
@@ -6,6 +6,3 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
 
 // Creates the main window (780 x 580, not yet shown); its creation sequence runs inside.
 HWND create_main_window(HINSTANCE instance);
-
-// Gets, translates and dispatches until the quit message; returns its code.
-int run_message_loop();

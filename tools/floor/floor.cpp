@@ -1,11 +1,11 @@
 // The floor for start-up figures: the least a Win32 program of the game's window size
 // does before its first frame (one class, one window, one paint), measured the same
-// way as the game, through note_first_frame. Built by scripts/measure-startup.sh,
-// also with FLOOR_WITH_TEXT: then it shows Japanese text in the game's fonts too (a
+// way as the game, by the game's own message loop. Built in the Windows tree, also
+// with FLOOR_WITH_TEXT: then it shows Japanese text in the game's fonts too (a
 // status bar line and bold Mincho figures), to tell Wine's font engine apart.
 #include <windows.h>
 #include <commctrl.h>
-#include "startup_probe.h"
+#include "message_loop.h"
 
 #ifdef FLOOR_WITH_TEXT
 static void show_text(HWND window, HDC dc) {
@@ -57,16 +57,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                                 CW_USEDEFAULT, 780, 580, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, show);
   UpdateWindow(window);
-  MSG message;
-  int noted = 0;
-  for (;;) {
-    if (!noted && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-      note_first_frame();
-      noted = 1;
-    }
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  return run_message_loop();
 }

@@ -118,6 +118,20 @@ TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
   std::string expected = module;
   expected = expected.substr(0, expected.rfind('\\') + 1) + "kotopai.ini";
   EXPECT_EQ(expected, settings_path());
+
+  // 表 ends in the byte of a backslash; no room beside the program leaves no file name.
+  const std::string long_folder = "C:\\" + std::string(MAX_PATH - 10, 'd') + "\\";
+  const struct { std::string program, file; } places[] = {
+      {"C:\\games\\表.exe", "C:\\games\\kotopai.ini"},
+      {"C:\\kotopai.exe", "C:\\kotopai.ini"},
+      {"", "kotopai.ini"},
+      {long_folder + "k.exe", long_folder},
+  };
+  for (const auto& place : places) {
+    char path[MAX_PATH];
+    path_beside(place.program.c_str(), "kotopai.ini", path);
+    EXPECT_EQ(place.file, path) << place.program;
+  }
 }
 
 }  // namespace

@@ -120,8 +120,8 @@ std::string looks_fault() {
 }  // namespace
 
 int look_bytes(int tile_id, int colour_index) {
-  unsigned char* first = tile_picture(IDB_PAI_FIRST);
-  unsigned char* dib = tile_picture(IDB_PAI_FIRST + tile_id);
+  const unsigned char* first = tile_picture_to_draw(IDB_PAI_FIRST);
+  const unsigned char* dib = tile_picture_to_draw(IDB_PAI_FIRST + tile_id);
   if (!first || !dib) return -1;
   int header_size;
   std::memcpy(&header_size, dib, sizeof header_size);

@@ -18,13 +18,14 @@ void forget_palette(HPALETTE& palette, int& color_count) {
   color_count = 0;
 }
 
-// Into the same buffers: the program keeps pointers to them.
+// Into the copies already made, which stay in place: the program keeps pointers to them.
+// A tile without a copy is drawn from its stored picture, and keeps that way.
 void restore_tile_pictures() {
   for (int image_id = IDB_PAI_FIRST; image_id < IDB_PAI_FIRST + TILE_COUNT; ++image_id) {
     int size = 0;
     const unsigned char* stored = dib_resource(image_id, &size);
-    unsigned char* owned = tile_picture(image_id);
-    if (stored && owned) std::memcpy(owned, stored, size);
+    if (!stored || tile_picture_to_draw(image_id) == stored) continue;
+    std::memcpy(tile_picture(image_id), stored, size);
   }
 }
 

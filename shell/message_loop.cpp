@@ -1,8 +1,10 @@
-// The start-up figure: process creation to the first frame on screen, and memory then.
-#include "startup_probe.h"
+// The message loop of the thread, which also notes how long start-up took.
+#include "message_loop.h"
 #include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
+
+namespace {
 
 void note_first_frame() {
   FILETIME now, created, exited, kernel, user;
@@ -19,4 +21,22 @@ void note_first_frame() {
   snprintf(line, sizeof(line), "first-frame-ms=%.1f private-kb=%lu\n", ms,
            static_cast<unsigned long>(memory.PrivateUsage / 1024));
   OutputDebugStringA(line);
+}
+
+}  // namespace
+
+int run_message_loop() {
+  MSG message;
+  bool first_frame_noted = false;
+  for (;;) {
+    if (!first_frame_noted && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      note_first_frame();
+      first_frame_noted = true;
+    }
+    int got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got < 0) return 0;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
 }

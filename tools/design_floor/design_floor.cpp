@@ -1,0 +1,133 @@
+// The design floor for start-up figures: what the game's window design alone costs,
+// without the game. The main window of the game's size and styles with a menu bar
+// and an empty status bar, and 144 overlapping tile windows at the tile places,
+// created from the last slot down, each cut to the tile's six-point outline and
+// painting one 8-bit DIB through a logical palette. No resources, settings, deal,
+// fonts or off-screen picture. Its first frame is noted as the game notes its own.
+#include <windows.h>
+#include <commctrl.h>
+#include "message_loop.h"
+
+namespace {
+
+constexpr int COLUMNS = 18, ROWS = 8, TILES = COLUMNS * ROWS;
+constexpr int TILE_WIDTH = 43, TILE_HEIGHT = 62;
+constexpr int ROW_BYTES = (TILE_WIDTH + 3) & ~3;
+
+// One packed 8-bit DIB with a full colour table: a light face and darker sides.
+struct TilePicture {
+  BITMAPINFOHEADER header;
+  RGBQUAD colors[256];
+  BYTE pixels[ROW_BYTES * TILE_HEIGHT];
+};
+TilePicture picture;
+HPALETTE palette;
+HWND tiles[TILES];
+
+void make_picture() {
+  picture.header = {sizeof(BITMAPINFOHEADER), TILE_WIDTH, TILE_HEIGHT, 1, 8, BI_RGB};
+  for (int i = 0; i < 256; ++i) picture.colors[i] = RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
+  for (int row = 0; row < TILE_HEIGHT; ++row) {
+    for (int column = 0; column < TILE_WIDTH; ++column) {
+      int top_row = TILE_HEIGHT - 1 - row;   // stored bottom-up
+      BYTE index = column > 34 ? 1 : top_row > 48 ? 2 : BYTE(16 + (column * top_row) % 12);
+      picture.pixels[row * ROW_BYTES + column] = index;
+    }
+  }
+  static WORD description[2 + 2 * 256];   // LOGPALETTE: version, count, then the entries
+  description[0] = 0x300;
+  description[1] = 256;
+  PALETTEENTRY* entries = reinterpret_cast<PALETTEENTRY*>(description + 2);
+  for (int i = 0; i < 256; ++i) {
+    const RGBQUAD& c = picture.colors[i];
+    entries[i] = PALETTEENTRY{c.rgbRed, c.rgbGreen, c.rgbBlue, 0};
+  }
+  palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(description));
+}
+
+void paint_tile(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  HPALETTE previous = SelectPalette(dc, palette, FALSE);
+  RealizePalette(dc);
+  SetDIBitsToDevice(dc, 0, 0, TILE_WIDTH, TILE_HEIGHT, 0, 0, 0, TILE_HEIGHT, picture.pixels,
+                    reinterpret_cast<BITMAPINFO*>(&picture), DIB_RGB_COLORS);
+  SelectPalette(dc, previous, FALSE);
+  EndPaint(window, &paint);
+}
+
+// As in the game, one paint request serves every tile window with something pending.
+LRESULT CALLBACK tile_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wparam, lparam);
+  for (HWND tile : tiles)
+    if (tile) paint_tile(tile);
+  ValidateRect(window, nullptr);
+  return 0;
+}
+
+// Later slots lie above earlier ones: each new child goes below those made before.
+void create_tiles(HWND main) {
+  static const POINT outline[] = {{0, 0}, {35, 0}, {42, 13}, {42, 62}, {8, 62}, {0, 49}};
+  for (int slot = TILES - 1; slot >= 0; --slot) {
+    int x = 49 + 36 * (slot % COLUMNS), y = 70 + 49 * (slot / COLUMNS);
+    tiles[slot] = CreateWindowExA(0, "Design Tile", nullptr, WS_CHILD | WS_CLIPSIBLINGS, x, y,
+                                  TILE_WIDTH, TILE_HEIGHT, main, nullptr, nullptr, nullptr);
+    HRGN region = CreatePolygonRgn(outline, 6, ALTERNATE);
+    if (!SetWindowRgn(tiles[slot], region, TRUE)) DeleteObject(region);
+    ShowWindow(tiles[slot], SW_SHOW);
+  }
+}
+
+void create_status_bar(HWND main) {
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0,
+                             0, 0, 0, main, nullptr, nullptr, nullptr);
+  SendMessageA(bar, SB_SIMPLE, TRUE, 0);
+}
+
+// The game's menu bar has five titles, the first and last with drop-downs.
+HMENU make_menu() {
+  HMENU bar = CreateMenu(), game = CreatePopupMenu(), help = CreatePopupMenu();
+  AppendMenuA(game, MF_STRING, 1, "New");
+  AppendMenuA(game, MF_STRING, 2, "Quit");
+  AppendMenuA(help, MF_STRING, 3, "About");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), "Game");
+  AppendMenuA(bar, MF_STRING, 4, "Undo");
+  AppendMenuA(bar, MF_STRING, 5, "Hint");
+  AppendMenuA(bar, MF_STRING, 6, "Ranking");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
+  return bar;
+}
+
+LRESULT CALLBACK main_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      create_tiles(window);
+      create_status_bar(window);
+      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+  make_picture();
+  HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  HBRUSH gray = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  WNDCLASSA main_class = {CS_HREDRAW | CS_VREDRAW, main_proc, 0, 0, nullptr,
+                          nullptr, arrow, gray, nullptr, "Design Main"};
+  WNDCLASSA tile_class = {CS_HREDRAW | CS_VREDRAW, tile_proc, 0, 0, nullptr,
+                          nullptr, arrow, nullptr, nullptr, "Design Tile"};
+  RegisterClassA(&main_class);
+  RegisterClassA(&tile_class);
+  HWND window = CreateWindowExA(0, "Design Main", "Design floor",
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 780, 580, nullptr, make_menu(),
+                                nullptr, nullptr);
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  return run_message_loop();
+}
