@@ -44,6 +44,9 @@ void on_timer(UINT_PTR id) {
 LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: create_main_window_contents(window); return 0;
+    // The caption's close button and Alt+F4 end the run as the quit command does:
+    // a pair still on show is settled first, so the last pair still earns its entry.
+    case WM_CLOSE: settle_before_input(); return DefWindowProcA(window, message, wparam, lparam);
     case WM_DESTROY: shutdown_main_window(window); return 0;
     case WM_PAINT: return on_paint(window);
     case WM_MOVE: note_main_window_moved(window); return 0;

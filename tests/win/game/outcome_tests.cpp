@@ -4,6 +4,7 @@
 #include "banner_windows.h"
 #include "board.h"
 #include "box_catcher.h"
+#include "main_window_harness.h"
 #include "ranking_expect.h"
 #include "settings.h"
 #include "game_fixture.h"
@@ -68,13 +69,14 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     UINT message;
     int code;
     std::vector<std::string> boxes;
-    enum { PAIR_GONE, PAIR_BACK, NEW_DEAL } board;
+    enum { PAIR_GONE, PAIR_BACK, NEW_DEAL, CLOSED } board;
   };
   const Case cases[] = {
       {"BackSpace", WM_KEYDOWN, VK_BACK, {"ランキング"}, Case::PAIR_BACK},
       {"ranking view", WM_COMMAND, IDM_RANKING, {"ランキング", "ランキング"}, Case::PAIR_GONE},
       {"About", WM_COMMAND, IDM_ABOUT, {"ランキング", "バージョン情報"}, Case::PAIR_GONE},
       {"F2", WM_KEYDOWN, VK_F2, {"ランキング"}, Case::NEW_DEAL},
+      {"Alt+F4", WM_CLOSE, 0, {"ランキング"}, Case::CLOSED},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -103,13 +105,19 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     EXPECT_EQ(c.boxes, captions);
     EXPECT_EQ(1u, catcher.most_open());
     EXPECT_EQ(0, enabled_under_a_box);
-    EXPECT_TRUE(IsWindowEnabled(window));
+    EXPECT_EQ(c.board == Case::CLOSED, !IsWindow(window));
+    EXPECT_EQ(c.board != Case::CLOSED, IsWindowEnabled(window) != 0);
     EXPECT_FALSE(IsWindowVisible(omigoto_window));
     EXPECT_EQ("", ranking_difference(with_new_entry(before, row_for_time(before, 100), typed, 100), ranking_in_file()));
     char player[RANKING_NAME_SIZE];
     ini_get_string("PLAYER", "NAME", "", player, sizeof player, SETTINGS_FILE_NAME);
     EXPECT_EQ(typed, player);
-    if (c.board == Case::NEW_DEAL) {
+    if (c.board == Case::CLOSED) {
+      EXPECT_EQ(1, game_over);
+      close_main_window(window);   // the rest of the suite plays in a window of its own
+      window = open_main_window();
+      keep_on_top(window);
+    } else if (c.board == Case::NEW_DEAL) {
       EXPECT_EQ(0, game_over);
       expect_full_board_in_normal_look();
     } else {
