@@ -88,7 +88,7 @@ bool recolor_tile(int image_id, const Recolor& recolor) {
   long offset = picture ? recolor_offset(*picture) : -1;
   if (offset < 0) return false;
   if (!any_source(current(*picture) + offset, recolor)) return true;
-  unsigned char* pixels = own_copy(*picture) + offset;
+  unsigned char* pixels = tile_picture(image_id) + offset;
   for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k)
     if (recolor.source(pixels[k])) pixels[k] = static_cast<unsigned char>(recolor.d);
   return true;

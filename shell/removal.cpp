@@ -18,7 +18,11 @@ namespace {
 constexpr RECT LINE_AREA = {0, 30, 800, 630};   // below the elapsed-time figures
 constexpr RemovalDelay NO_PAIR = {0, 0, -1, -1};
 
-RemovalDelay delay = NO_PAIR;
+}  // namespace
+
+RemovalDelay removal_delay = NO_PAIR;
+
+namespace {
 
 // The connection line goes from back_dc and from the screen; the figures above stay.
 void wipe_line() {
@@ -71,8 +75,8 @@ void settle_cleared(int seconds) {
 int settle() {
   if (!take_modal_place()) return 0;
   KillTimer(main_window, TIMER_REMOVE);
-  const RemovalDelay pair = delay;
-  delay = NO_PAIR;
+  const RemovalDelay pair = removal_delay;
+  removal_delay = NO_PAIR;
   wipe_line();
   take_off(pair.removed_second);
   take_off(pair.removed_first);
@@ -88,24 +92,22 @@ int settle() {
 
 }  // namespace
 
-const RemovalDelay& removal_delay() { return delay; }
-
 void start_removal_delay(HWND main, int first, int second) {
   // Only where the line lies: the next paint then copies a small part of back_dc
   // instead of the whole client area.
   RECT line = take_drawn_line_bounds();
   InvalidateRect(main, IsRectEmpty(&line) ? nullptr : &line, FALSE);
-  delay = {1, 1, first, second};
+  removal_delay = {1, 1, first, second};
   SetTimer(main, TIMER_REMOVE, REMOVE_PERIOD_MS, nullptr);
 }
 
 void removal_tick() {
-  if (!delay.pending) {   // a tick left over from a delay that has ended
+  if (!removal_delay.pending) {   // a tick left over from a delay that has ended
     KillTimer(main_window, TIMER_REMOVE);
     return;
   }
-  if (delay.removal_wait) {
-    delay.removal_wait = 0;
+  if (removal_delay.removal_wait) {
+    removal_delay.removal_wait = 0;
     return;
   }
   settle();
@@ -113,7 +115,7 @@ void removal_tick() {
 
 int settle_before_input() {
   if (modal_box_open()) return 0;
-  return !delay.pending || settle();
+  return !removal_delay.pending || settle();
 }
 
-void removal_reset() { delay = NO_PAIR; }
+void removal_reset() { removal_delay = NO_PAIR; }

@@ -10,7 +10,8 @@ struct RemovalDelay {
   int removed_second;
 };
 
-const RemovalDelay& removal_delay();
+// Changed only by the functions below; everyone else only reads it.
+extern RemovalDelay removal_delay;
 
 // After an accepted pair: show the line now, take the pair off after two ticks.
 void start_removal_delay(HWND main, int first, int second);

@@ -67,7 +67,7 @@ TEST_F(PickTest, SameFaceWithoutPathIsRefusedWithABox) {
   EXPECT_EQ(TILE_SELECTED, slot_cell(0).state);
   EXPECT_EQ(TILE_IN_PLACE, slot_cell(40).state);
   EXPECT_EQ(NORMAL_GROUND, ground_colour(40, ground));
-  EXPECT_EQ(0, removal_delay().pending);
+  EXPECT_EQ(0, removal_delay.pending);
 }
 
 TEST_F(PickTest, AcceptedPairShowsItsLineThenGoesAfterTwoTicks) {
@@ -127,7 +127,7 @@ TEST_F(PickTest, PickDuringTheDelayFinishesTheWaitingPairFirst) {
   EXPECT_FALSE(IsWindowVisible(tile_window(2)));
   EXPECT_EQ((Cues{"get", "check"}), cues_played);
   EXPECT_EQ(3, selected_slot);
-  EXPECT_EQ(0, removal_delay().pending);
+  EXPECT_EQ(0, removal_delay.pending);
   // The late ticks of the finished delay change nothing.
   removal_ticks(2);
   EXPECT_EQ((Cues{"get", "check"}), cues_played);
@@ -141,7 +141,7 @@ TEST_F(PickTest, ClickOnThePairOnShowIsIgnored) {
   click(2);
   click(0);
   EXPECT_TRUE(cues_played.empty());
-  EXPECT_EQ(1, removal_delay().pending);
+  EXPECT_EQ(1, removal_delay.pending);
   EXPECT_EQ(NO_SELECTION, selected_slot);
 }
 
@@ -165,7 +165,7 @@ TEST_F(PickTest, NewGameAndRestartDuringTheDelayLeaveEveryTileVisible) {
     click(0);
     click(2);
     command(id);
-    EXPECT_EQ(0, removal_delay().pending);
+    EXPECT_EQ(0, removal_delay.pending);
     removal_ticks(2);   // nothing is left to take off
     expect_full_board_in_normal_look();
   }
@@ -178,7 +178,7 @@ TEST_F(GameTest, TwoCornerLineReachesTheScreenWholeWhereNoTileCoversIt) {
   UpdateWindow(window);
   click(0);
   click(35);
-  ASSERT_EQ(1, removal_delay().pending);
+  ASSERT_EQ(1, removal_delay.pending);
   UpdateWindow(window);
 
   const COLORREF line = RGB(0, 255, 255);

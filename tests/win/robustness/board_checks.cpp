@@ -25,7 +25,7 @@ bool window_shown(int slot) {
 }
 
 bool pair_on_show(int slot) {
-  const RemovalDelay& pair = removal_delay();
+  const RemovalDelay& pair = removal_delay;
   return pair.pending && (slot == pair.removed_first || slot == pair.removed_second);
 }
 
@@ -71,7 +71,7 @@ std::string history_fault() {
     if (ended) return describe("a gap in the removal history before", -1, value);
     if (holders[value] != 2) return describe("a removal held by other than two tiles", -1, value);
   }
-  const RemovalDelay& pair = removal_delay();
+  const RemovalDelay& pair = removal_delay;
   if (pair.pending && (slot_cell(pair.removed_first).state != TILE_REMOVED || slot_cell(pair.removed_second).state != TILE_REMOVED))
     return describe("the pair on show is not the latest removal", pair.removed_first, pair.removed_second);
   return "";

@@ -161,7 +161,7 @@ std::string in_the_delay(Monkey& m, bool game_ends) {
 }
 
 // The pair just accepted left nothing to play: the game ends when it is taken off.
-bool pair_ends_the_game() { return removal_delay().pending && (board_is_stuck() || board_is_cleared()); }
+bool pair_ends_the_game() { return removal_delay.pending && (board_is_stuck() || board_is_cleared()); }
 
 std::string tick(Monkey& m) {
   static const UINT_PTR timers[] = {TIMER_REMOVE, TIMER_ELAPSED, TIMER_CLOCK, 77};
@@ -221,7 +221,7 @@ std::string streak_event(Monkey& m) {
 std::string monkey_event(Monkey& m) {
   static const int weights[] = {160, 180, 90, 140, 30, 20, 80, 100, 120, 20, 40, 12, 3};
   ++m.tally["events"];
-  m.event_in_delay = removal_delay().pending != 0;
+  m.event_in_delay = removal_delay.pending != 0;
   if (!IsWindowEnabled(m.main)) {   // a person cannot give it input
     ++m.tally["waits for the main window to take input"];
     pump_messages();
@@ -248,7 +248,7 @@ std::string monkey_event(Monkey& m) {
     case 10: return stray_pick(m);
     case 11: {
       std::string pair = good_pair(m);
-      return removal_delay().pending ? pair + ", then " + in_the_delay(m, pair_ends_the_game()) : pair;
+      return removal_delay.pending ? pair + ", then " + in_the_delay(m, pair_ends_the_game()) : pair;
     }
     default:
       m.streak = 2 * PAIR_COUNT;
@@ -294,7 +294,7 @@ void note_fault(Monkey& m, const std::string& fault) {
 void check_box_alone(Monkey& m, const std::string& what) {
   ++m.tally["boxes"];
   if (m.event_in_delay) ++m.tally["boxes met in an event begun in a removal delay"];
-  if (removal_delay().pending) ++m.tally["boxes met with a pair still on show"];
+  if (removal_delay.pending) ++m.tally["boxes met with a pair still on show"];
   if (boxes_open() > 1) {
     ++m.tally["nested boxes"];
     note_fault(m, "another box is open with " + what);
