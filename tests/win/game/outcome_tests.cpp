@@ -108,7 +108,7 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     EXPECT_EQ(c.board == Case::CLOSED, !IsWindow(window));
     EXPECT_EQ(c.board != Case::CLOSED, IsWindowEnabled(window) != 0);
     EXPECT_FALSE(IsWindowVisible(omigoto_window));
-    EXPECT_EQ("", ranking_difference(with_new_entry(before, row_for_time(before, 100), typed, 100), ranking_in_file()));
+    EXPECT_EQ("", ranking_difference(with_new_entry(before, 100, typed.c_str()), ranking_in_file()));
     char player[RANKING_NAME_SIZE];
     ini_get_string("PLAYER", "NAME", "", player, sizeof player, SETTINGS_FILE_NAME);
     EXPECT_EQ(typed, player);

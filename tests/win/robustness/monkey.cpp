@@ -8,7 +8,6 @@
 #include "board.h"
 #include "box_catcher.h"
 #include "connection.h"
-#include "dbcs_text.h"
 #include "hint.h"
 #include "outcome.h"
 #include "play_helpers.h"
@@ -359,14 +358,12 @@ int shown_seconds(HWND dialog, int row) {
 // at most 31 bytes).
 void expect_entry(Monkey& m, HWND dialog, int row, const char* typed) {
   const int seconds = shown_seconds(dialog, row);
-  const int earned = row_for_time(m.ranking, seconds);
+  int earned = RANKING_NO_ROW;
+  m.ranking = with_new_entry(m.ranking, seconds, typed, &earned);
   if (earned != row)
     note_fault(m, "a time of " + std::to_string(seconds) + " s took row " + std::to_string(row) + ", not " +
                       std::to_string(earned));
-  char stored[RANKING_NAME_SIZE];
-  dbcs_copy(stored, sizeof stored, typed);
-  m.ranking = with_new_entry(m.ranking, row, stored, seconds);
-  m.player = stored;
+  m.player = earned == RANKING_NO_ROW ? "" : m.ranking.names[earned];
   m.player_known = true;
   ++m.tally["ranking entries made"];
 }

@@ -1,7 +1,7 @@
 // The ranking table as the file holds it and as one new entry must leave it.
 #include "ranking_expect.h"
 #include <windows.h>
-#include <cstring>
+#include <cstdio>
 
 RankingTable ranking_in_file() {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);   // no cached copy of the file
@@ -10,29 +10,10 @@ RankingTable ranking_in_file() {
   return table;
 }
 
-int row_for_time(const RankingTable& table, int seconds) {
-  int row = 0;
-  while (row < RANKING_SIZE && table.seconds[row] <= seconds) ++row;
-  return row;
-}
-
-RankingTable with_new_entry(const RankingTable& before, int row, const std::string& name, int seconds) {
+RankingTable with_new_entry(const RankingTable& before, int seconds, const char* name, int* row) {
   RankingTable after = before;
-  if (row >= RANKING_SIZE) return after;
-  for (int r = RANKING_SIZE - 1; r > row; --r) {
-    memcpy(after.names[r], before.names[r - 1], RANKING_NAME_SIZE);
-    after.years[r] = before.years[r - 1];
-    after.months[r] = before.months[r - 1];
-    after.days[r] = before.days[r - 1];
-    after.seconds[r] = before.seconds[r - 1];
-  }
-  SYSTEMTIME today;
-  GetLocalTime(&today);
-  snprintf(after.names[row], RANKING_NAME_SIZE, "%s", name.c_str());
-  after.years[row] = today.wYear;
-  after.months[row] = today.wMonth;
-  after.days[row] = today.wDay;
-  after.seconds[row] = seconds;
+  const int taken = ranking_insert(&after, seconds, name, ranking_today());
+  if (row) *row = taken;
   return after;
 }
 

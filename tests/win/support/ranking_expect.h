@@ -5,9 +5,8 @@
 #include "ranking_table.h"
 
 RankingTable ranking_in_file();
-// The row a time takes in an ordered table: below every entry as fast or faster.
-int row_for_time(const RankingTable& table, int seconds);
-// before with name (as stored), today's date and seconds entered at row.
-RankingTable with_new_entry(const RankingTable& before, int row, const std::string& name, int seconds);
+// before with one new entry of today, by the game's own insertion rule (tested on its
+// own); the row it took goes to row when given.
+RankingTable with_new_entry(const RankingTable& before, int seconds, const char* name, int* row = nullptr);
 // "" when the tables agree, else the first row that differs, both ways.
 std::string ranking_difference(const RankingTable& expected, const RankingTable& actual);
