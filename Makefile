@@ -47,9 +47,11 @@ test-win: win
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
 
-# Every test, then a look at the home directory: the run must leave nothing there.
-test:
-	@scripts/home-unchanged $(MAKE) --no-print-directory test-native test-win test-e2e
+# Every test. The packages are installed first, outside any watch; then the tests run
+# with a home of their own under build/, and a look at the player's home afterwards
+# fails the run if a test reached past it.
+test: setup
+	@scripts/home-unchanged scripts/with-test-home $(MAKE) --no-print-directory test-native test-win test-e2e
 
 demo: win
 	python3 tests/e2e/run.py $(WIN) build/demo --visible
