@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dbcs_text.h"
+#include "writable_file.h"
 
 // Long enough for any number the program writes and for hand-edited values
 // padded with many zeros; a longer value is cut by the profile reader.
@@ -40,6 +41,12 @@ int ini_exists(const char* file_name) {
   char path[MAX_PATH];
   ini_path(file_name, path);
   return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+}
+
+int ini_writable(const char* file_name) {
+  char path[MAX_PATH];
+  ini_path(file_name, path);
+  return file_writable(path);
 }
 
 // How a value reads as an integer, for values the program never writes too:

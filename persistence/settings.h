@@ -7,6 +7,9 @@ void ini_path(const char* file_name, char* path /* MAX_PATH bytes */);
 // The file of that name in the folder of the program at program_path.
 void path_beside(const char* program_path, const char* file_name, char* path /* MAX_PATH bytes */);
 int ini_exists(const char* file_name);
+// 1 when what is written will be kept: the file opens for writing, or there is none
+// yet and its folder takes one. Asking makes and changes nothing.
+int ini_writable(const char* file_name);
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name);
 void ini_get_string(const char* section, const char* key, const char* default_value,
                     char* out, int out_size, const char* file_name);

@@ -1,5 +1,6 @@
 // The main window's creation: first-run offer, off-screen picture, switches, timers,
-// the board, the child windows and the first time display, in this order.
+// the board, the child windows, the first time display and a look at whether the
+// settings file can be written, in this order.
 #include "creation.h"
 #include "app_identity.h"
 #include "banner_windows.h"
@@ -11,6 +12,7 @@
 #include "removal.h"
 #include "resource.h"
 #include "settings.h"
+#include "settings_notice.h"
 #include "shell_state.h"
 #include "shortcut.h"
 #include "status_bar.h"
@@ -91,4 +93,5 @@ void create_main_window_contents(HWND window) {
   elapsed_seconds = 0;
   SetTimer(window, TIMER_ELAPSED, ELAPSED_PERIOD_MS, nullptr);
   ranking_shown = 0;
+  ask_for_settings_notice(window);
 }

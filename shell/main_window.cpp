@@ -8,6 +8,7 @@
 #include "pick.h"
 #include "removal.h"
 #include "resource.h"
+#include "settings_notice.h"
 #include "shell_state.h"
 #include "shutdown.h"
 #include "status_bar.h"
@@ -48,6 +49,10 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     // a pair still on show is settled first, so the last pair still earns its entry.
     case WM_CLOSE: settle_before_input(); return DefWindowProcA(window, message, wparam, lparam);
     case WM_DESTROY: shutdown_main_window(window); return 0;
+    // At a session's end the process may be ended without WM_DESTROY.
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: if (wparam) keep_settings_at_session_end(window); return 0;
+    case WM_SETTINGS_NOTICE: show_settings_notice(window); return 0;
     case WM_PAINT: return on_paint(window);
     case WM_MOVE: note_main_window_moved(window); return 0;
     case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;

@@ -61,3 +61,13 @@ void shutdown_main_window(HWND window) {
   KillTimer(window, TIMER_REMOVE);
   PostQuitMessage(0);
 }
+
+// Nothing is settled, shown or started as the session goes: the hint worker, which
+// may show a box, is stopped, and a pair still on show stays, for settling it could
+// open the ranking dialog.
+void keep_settings_at_session_end(HWND window) {
+  if (!back_dc) return;   // already shut down
+  hint_stop();
+  KillTimer(window, TIMER_REMOVE);
+  save_position_and_switches();
+}

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include <vector>
 
 #include "dbcs_text.h"
 #include "settings.h"
 #include "main_window_harness.h"
+#include "writable_file.h"
 
 namespace {
 
@@ -84,6 +86,50 @@ TEST_F(SettingsFile, ALongJapaneseTextLosesWholeCharactersOnly) {
   EXPECT_EQ(sixteen.substr(0, 30), get_text("name", ""));
   put("name", ("a" + sixteen).c_str());
   EXPECT_EQ(("a" + sixteen).substr(0, 31), get_text("name", ""));
+}
+
+FILETIME written_at(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+// Asking whether the settings will be kept writes nothing: the file keeps its bytes
+// and its time, and no other file comes or stays in the folder.
+TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoTrace) {
+  const std::vector<std::string> before = files_beside_program();
+  EXPECT_EQ(1, ini_writable(SETTINGS_FILE_NAME));   // no file yet, in a folder that takes one
+  EXPECT_EQ(before, files_beside_program());
+
+  write_settings_text("[Pos]\r\nX=100\r\n");
+  const std::string path = settings_path();
+  FILETIME old_time = {0x12345678, 0x01d00000};   // long ago, so a touch would show
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  SetFileTime(file, nullptr, nullptr, &old_time);
+  CloseHandle(file);
+  EXPECT_EQ(1, ini_writable(SETTINGS_FILE_NAME));
+  const FILETIME checked_time = written_at(path);
+  EXPECT_EQ(0, CompareFileTime(&old_time, &checked_time));
+  EXPECT_EQ("[Pos]\r\nX=100\r\n", read_settings_text());
+
+  // As root, Wine writes a file marked read-only; a reader that lets others only
+  // read keeps every writer out, as on Windows.
+  HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+  EXPECT_EQ(0, ini_writable(SETTINGS_FILE_NAME));
+  CloseHandle(reader);
+
+  remove_settings();
+  ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));   // a folder where the file should be
+  EXPECT_EQ(0, ini_writable(SETTINGS_FILE_NAME));
+  RemoveDirectoryA(path.c_str());
+
+  // Where no file can be made: under a file, and in a folder that refuses one even
+  // to root (the kernel's /sys, through Wine's drive for the whole file system).
+  write_settings_text("");
+  EXPECT_EQ(0, file_writable((path + "\\kotopai.ini").c_str()));
+  if (GetFileAttributesA("Z:\\sys\\kernel") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no Z:\\sys";
+  EXPECT_EQ(0, file_writable("Z:\\sys\\kotopai.ini"));
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {

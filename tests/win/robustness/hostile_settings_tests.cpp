@@ -177,9 +177,9 @@ TEST_P(HostileSettingsTest, StartsOnScreenPlaysShowsTheRankingAndWritesReadableK
 INSTANTIATE_TEST_SUITE_P(Files, HostileSettingsTest, testing::ValuesIn(hostile_files()),
                          [](const testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });
 
-// A settings file that cannot be written: the program plays and closes without a
-// word, and the file keeps every byte.
-TEST(ReadOnlySettingsTest, PlaysAndClosesSilentlyLeavingTheFileAsItWas) {
+// A settings file that cannot be written: the program says so once, as it starts,
+// naming the file; then it plays and closes, and the file keeps every byte.
+TEST(ReadOnlySettingsTest, SaysSoOnceAtStartThenPlaysAndClosesLeavingTheFileAsItWas) {
   const std::string bytes = "[Pos]\r\nX=90\r\nY=90\r\n[MODE]\r\nmode=0\r\n[SOUND]\r\nsound=1\r\n[Ranking01]\r\nNAME=Keep\r\nSECOND=3\r\n";
   write_settings_bytes(bytes);
   ASSERT_TRUE(SetFileAttributesA(settings_path().c_str(), FILE_ATTRIBUTE_READONLY));
@@ -189,17 +189,31 @@ TEST(ReadOnlySettingsTest, PlaysAndClosesSilentlyLeavingTheFileAsItWas) {
   ASSERT_NE(INVALID_HANDLE_VALUE, reader);
   {
     BoxCatcher catcher;
+    HWND owner = nullptr;
+    bool over_the_shown_window = false;
+    catcher.then([&](HWND box) {
+      owner = GetWindow(box, GW_OWNER);
+      over_the_shown_window = IsWindowVisible(owner) != FALSE;
+      press_button(IDOK)(box);
+    });
     HWND window = open_main_window();
+    ASSERT_EQ(1u, catcher.caught().size());
+    EXPECT_EQ(window, owner);
+    EXPECT_TRUE(over_the_shown_window);
+    EXPECT_STREQ("設定ファイル", catcher.caught()[0].caption.c_str());
+    EXPECT_EQ("設定ファイルに書き込めません。\n" + settings_path() +
+                  "\n\nこのままでは設定とランキングが保存されません。\n"
+                  "ゲームのフォルダを、書き込みのできる場所へ移してください。",
+              catcher.caught()[0].text);
     make_partner(0, 1);
     take_pair(window, 0, 1);
     EXPECT_EQ(TILE_REMOVED, slot_cell(0).state);
     SendMessageA(window, WM_COMMAND, IDM_SOUND_OFF, 0);
     MoveWindow(window, 150, 140, MAIN_WIDTH, MAIN_HEIGHT, TRUE);
-    catcher.then(press_button(IDOK));   // the ranking as the one box expected
     EXPECT_EQ(PAIR_COUNT, play_easy_game(window, 1));   // an entry the file cannot take
     close_main_window(window);
-    ASSERT_EQ(1u, catcher.caught().size());
-    EXPECT_STREQ("ランキング", catcher.caught()[0].caption.c_str());
+    ASSERT_EQ(2u, catcher.caught().size());   // the ranking, and no second word
+    EXPECT_STREQ("ランキング", catcher.caught()[1].caption.c_str());
   }
   EXPECT_EQ(bytes, settings_bytes());
   CloseHandle(reader);

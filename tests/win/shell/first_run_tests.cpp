@@ -10,6 +10,7 @@ namespace {
 
 TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   remove_settings();
+  const std::vector<std::string> files_before = files_beside_program();
   int owner_visible_during_dialog = -1;
   HWND dialog_owner = nullptr;
   BoxCatcher catcher([&](HWND box) {
@@ -22,6 +23,8 @@ TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   EXPECT_STREQ("設定", catcher.caught()[0].caption.c_str());
   EXPECT_EQ(window, dialog_owner);
   EXPECT_EQ(0, owner_visible_during_dialog);
+  // Asking whether the folder takes the settings file left nothing there.
+  EXPECT_EQ(files_before, files_beside_program());
 
   EXPECT_TRUE(IsWindowVisible(window));
   RECT rect, desktop;

@@ -85,6 +85,46 @@ TEST_F(ShutdownTest, SavedPlaceComesBackWhereverTheWorkAreaBegins) {
     }
 }
 
+const char* const BEFORE_THE_SESSION_ENDS = "[Pos]\r\nX=100\r\nY=90\r\n[MODE]\r\nmode=0\r\n[SOUND]\r\nsound=1\r\n";
+constexpr UINT ENDED_WITHOUT_A_CLOSE = 42;
+
+// Run by the next test in a process of its own, which it ends as Windows ends a
+// program whose session is over: right after WM_ENDSESSION, with the window still open.
+TEST(SessionEnd, DISABLED_InAProcessOfItsOwn) {
+  BoxCatcher catcher;
+  HWND window = open_main_window();
+  MoveWindow(window, 200, 150, MAIN_WIDTH, MAIN_HEIGHT, TRUE);
+  game_mode = 1;
+  sound_on = 0;
+  EXPECT_EQ(TRUE, SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+  SendMessageA(window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);   // another program said no
+  EXPECT_EQ(BEFORE_THE_SESSION_ENDS, read_settings_text());
+  EXPECT_EQ(TRUE, SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+  SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(catcher.texts().empty());
+  fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), testing::Test::HasFailure() ? 1 : ENDED_WITHOUT_A_CLOSE);
+}
+
+TEST_F(ShutdownTest, TheSessionsEndKeepsPlaceAndSwitchesThoughTheWindowIsNeverClosed) {
+  write_settings_text(BEFORE_THE_SESSION_ENDS);
+  char program[MAX_PATH];
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string command = std::string("\"") + program +
+                        "\" --gtest_also_run_disabled_tests --gtest_filter=SessionEnd.DISABLED_InAProcessOfItsOwn";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(child.hProcess, 120000));
+  DWORD code = 0;
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  EXPECT_EQ(ENDED_WITHOUT_A_CLOSE, code);
+  EXPECT_EQ("[Pos]\r\nX=200\r\nY=150\r\n[MODE]\r\nmode=1\r\n[SOUND]\r\nsound=0\r\n", read_settings_text());
+}
+
 TEST_F(ShutdownTest, WindowCanBeMadeAgainAfterClosing) {
   write_settings_text("[Pos]\r\nX=100\r\nY=100\r\n");
   for (int round = 0; round < 3; ++round) {

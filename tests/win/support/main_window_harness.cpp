@@ -1,6 +1,7 @@
 // Creating and destroying the real main window inside a test program.
 #include "main_window_harness.h"
 #include <stdio.h>
+#include <algorithm>
 #include "app_identity.h"
 #include "board.h"
 #include "main_window.h"
@@ -81,4 +82,18 @@ void write_settings_text(const char* text) {
 void remove_settings() {
   release_profile_cache();
   DeleteFileA(settings_path().c_str());
+}
+
+std::vector<std::string> files_beside_program() {
+  std::string pattern = settings_path();
+  pattern = pattern.substr(0, pattern.rfind('\\') + 1) + "*";
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }

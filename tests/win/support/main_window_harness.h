@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include <vector>
 #include "box_catcher.h"   // pump_messages
 
 // Registers the classes, creates the main window (its creation sequence runs),
@@ -23,3 +24,5 @@ std::string settings_path();
 std::string read_settings_text();
 void write_settings_text(const char* text);
 void remove_settings();
+// The names in the test program's folder, sorted: what a run leaves there.
+std::vector<std::string> files_beside_program();

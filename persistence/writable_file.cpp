@@ -1,0 +1,45 @@
+// Whether a file could be written, asked without writing it.
+#include "writable_file.h"
+
+#include <windows.h>
+#include <stdio.h>
+
+#include "settings.h"
+
+namespace {
+
+constexpr int NAME_TRIES = 16;
+
+// A file made new under a name no file there has (CREATE_NEW never opens one that
+// exists) and gone when its handle closes, even should the program die first. The
+// name is no longer than the settings file's, so it fits wherever that one does.
+int folder_takes_new_file(const char* path) {
+  const unsigned start = static_cast<unsigned>(GetCurrentProcessId() / 4);
+  for (int n = 0; n < NAME_TRIES; ++n) {
+    char name[16], probe[MAX_PATH];
+    snprintf(name, sizeof name, "~kp%04x.tmp", (start + n) & 0xffffu);
+    path_beside(path, name, probe);
+    HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return 1;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS) return 0;
+  }
+  return 0;
+}
+
+}  // namespace
+
+// Opened for writing and closed unwritten, the file keeps its bytes and its time;
+// sharing everything, the open disturbs no one who has it open too.
+int file_writable(const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return 1;
+  }
+  return GetLastError() == ERROR_FILE_NOT_FOUND && folder_takes_new_file(path);
+}
