@@ -1,9 +1,12 @@
 // Figures of play on screen in the real main window: a first pick to its look, an
 // accepted pair to its line, a new easy game to all tiles repainted, one hint scan
-// (run under Wine: scripts/measure-play.sh).
+// (run under Wine: scripts/measure-play.sh). With "new-game N", only the new game,
+// N times, to be set beside the window design's own repaint (tools/design_floor).
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <utility>
@@ -77,9 +80,26 @@ void measure_picks(int first, int second) {
           });
 }
 
+void measure_new_games(int rounds) {
+  game_mode = MODE_EASY;
+  measure("new easy game to all 144 tiles repainted", rounds, repaint_everything, [] {
+    SendMessageA(window, WM_COMMAND, IDM_NEW_GAME, 0);
+    repaint_everything();
+  });
+}
+
+void measure_play() {
+  std::vector<std::pair<int, int>> pairs;
+  measure("hint scan of a full board (no waits)", 300, [] {}, [&pairs] { pairs = removable_pairs(); });
+  std::printf("(that board has %d removable pairs)\n", static_cast<int>(pairs.size()));
+  if (!pairs.empty()) measure_picks(pairs[0].first, pairs[0].second);
+  measure_new_games(40);
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool new_games_only = argc == 3 && std::strcmp(argv[1], "new-game") == 0;
   // The settings file beside this program is also the game's: keep it as it was.
   const bool existed = ini_exists(SETTINGS_FILE_NAME);
   const std::string kept = read_settings_text();
@@ -88,17 +108,10 @@ int main() {
   window = open_main_window();
   keep_on_top(window);
 
-  std::vector<std::pair<int, int>> pairs;
-  measure("hint scan of a full board (no waits)", 300, [] {}, [&pairs] { pairs = removable_pairs(); });
-  std::printf("(that board has %d removable pairs)\n", static_cast<int>(pairs.size()));
-  if (!pairs.empty()) measure_picks(pairs[0].first, pairs[0].second);
-
-  game_mode = MODE_EASY;
-  measure("new easy game to all 144 tiles repainted", 40, repaint_everything, [] {
-    SendMessageA(window, WM_COMMAND, IDM_NEW_GAME, 0);
-    repaint_everything();
-  });
-
+  if (new_games_only)
+    measure_new_games(std::max(1, std::atoi(argv[2])));
+  else
+    measure_play();
   close_main_window(window);
   if (existed)
     write_settings_text(kept.c_str());
