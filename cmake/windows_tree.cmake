@@ -90,7 +90,7 @@ add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSA
 target_compile_definitions(floortext PRIVATE FLOOR_WITH_TEXT)
 add_executable(design_floor WIN32 ${CMAKE_SOURCE_DIR}/tools/design_floor/design_floor.cpp ${MESSAGE_LOOP})
 foreach(floor floor floortext design_floor)
-  target_include_directories(${floor} PRIVATE ${CMAKE_SOURCE_DIR}/shell ${CMAKE_SOURCE_DIR}/tests/win/support)
+  target_include_directories(${floor} PRIVATE ${CMAKE_SOURCE_DIR}/shell)
   target_link_libraries(${floor} PRIVATE comctl32)
 endforeach()
 
