@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Figures of play on screen under Wine: a first pick to its look, an accepted pair
-# to its line, a new easy game to all tiles repainted, one hint scan.
+# to its line, a new easy game to all tiles repainted, one hint scan, and the new
+# game beside its tiles' repaint alone, round by round in the game's window.
 # Then the new game's repaint beside what the window design alone costs for the same:
 # the design floor (tools/design_floor) invalidating and repainting its 144 tile
 # windows. The two take turns in one display and one Wine session, the order turning
