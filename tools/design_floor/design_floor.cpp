@@ -121,9 +121,6 @@ void repaint_everything(HWND main) {
   RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-// A new deal in the design: every tile window invalidated, then all of them painted.
-// Timed as the game's new game is, from a window with nothing left to paint. Plain
-// arrays and no C++ run-time keep the program as small as a start-up floor should be.
 double now_ms() {
   LARGE_INTEGER counter, frequency;
   QueryPerformanceCounter(&counter);
@@ -131,6 +128,9 @@ double now_ms() {
   return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// A new deal in the design: every tile window invalidated, then all of them painted.
+// Timed as the game's new game is, from a window with nothing left to paint. Plain
+// arrays and no C++ run-time keep the program as small as a start-up floor should be.
 int measure_repaints(HWND main, int rounds) {
   static double times[1000];
   rounds = std::min(std::max(rounds, 1), 1000);
