@@ -24,7 +24,14 @@ foreach(dll shell32 shlwapi winmm)
 endforeach()
 add_custom_target(delayed_imports DEPENDS ${DELAYED_LIBRARIES})
 
-set(SYSTEM_LIBS gdi32 comctl32 comdlg32 ${DELAYED_LIBRARIES} ole32 uuid)
+set(SYSTEM_LIBS gdi32 comctl32 comdlg32 ${DELAYED_LIBRARIES} ole32 uuid advapi32)
+
+# The program's own functions with arrays on the stack check a guard before they
+# return, so an overflow ends the program instead of running on. The guard and its
+# check come from shell/stack_guard.cpp, not from GCC's libssp, whose set-up loads the
+# crypto provider at start. The linker keeps its defaults of ASLR and DEP
+# (DllCharacteristics 0x140).
+set(HARDENING -fstack-protector-strong)
 
 add_library(kotopai_rules STATIC ${RULES_SOURCES})
 target_include_directories(kotopai_rules PUBLIC ${CMAKE_SOURCE_DIR}/rules)
@@ -46,6 +53,8 @@ target_link_options(kotopai_app INTERFACE ${DELAYED_FUNCTIONS})
 # static libraries, which CMake resolves by repeating them on the link line.
 target_link_libraries(kotopai_rules PUBLIC kotopai_app)
 target_compile_options(kotopai_app PRIVATE ${WARNINGS})
+# Everything built on the program gets the guard too, its tests included.
+target_compile_options(kotopai_app PUBLIC ${HARDENING})
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/kotopai.rc)
 file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)

@@ -217,3 +217,20 @@ TEST(SavedPositionRule, NeedsNonZeroInsideTheDisplayAndOnAMonitor) {
 }
 
 }  // namespace
+
+// Code built as the program is, writing past an array on its stack: the run must end
+// at the function's return, before the overwritten return address is used.
+volatile int overrun_length = 64;
+
+__attribute__((noinline)) int write_past_array() {
+  char buffer[8];
+  char* bytes = buffer;
+  asm volatile("" : "+r"(bytes));   // or the compiler, knowing the array's end, stops the loop there
+  for (int i = 0; i < overrun_length; ++i) bytes[i] = 'x';
+  return bytes[0];
+}
+
+TEST(StackGuard, AnArrayOverrunEndsTheRunWithTheBrokenGuardCode) {
+  testing::FLAGS_gtest_death_test_style = "threadsafe";
+  EXPECT_EXIT(write_past_array(), testing::ExitedWithCode(static_cast<int>(STATUS_STACK_BUFFER_OVERRUN)), "");
+}
