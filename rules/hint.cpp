@@ -74,7 +74,9 @@ void wipe_marks() {
 }  // namespace
 
 // The verdict goes to the main window's thread, which shows every box of the
-// program: a box made on this thread would not take the keyboard.
+// program: a box made on this thread has an input state apart from the window it
+// disables, and only a change of the foreground between threads gives it the keys,
+// which under Wine now and then does not happen.
 int hint_worker(void* main_window) {
   const unsigned hint = started_hint;
   for (int i = 1; i < TILE_COUNT; ++i) {
