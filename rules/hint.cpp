@@ -10,16 +10,20 @@ ThreadHandle hint_thread = nullptr;
 
 namespace {
 
-// Who settles the end of the current worker. The worker and hint_stop each try
-// to move it out of SCANNING with one compare-and-swap, so exactly one of them
-// wins: either hint_stop claims the stop (and may wait, because the worker will
-// show nothing that waits for the player), or the worker claims the end of its
-// scan (and hint_stop must not wait, because the worker may now sit in the
-// "stuck" message box until the player closes it).
-enum WorkerPhase { SCANNING, STOPPING, SCAN_OVER };
-std::atomic<int> worker_phase{SCAN_OVER};
+// Every start and every stop advances the number. A worker goes on only while it
+// is still the number it was started with, and its "stuck" verdict is shown only
+// while the number has not moved since: any input that may change the board stops
+// the hint first, so the box never stands over a board it was not found on.
+std::atomic<unsigned> current_hint{0};
+unsigned started_hint = 0;   // the number of the newest worker, set before it starts
 
-bool stop_requested() { return worker_phase.load() == STOPPING; }
+// Set by a worker whose scan ran to its end, having put back every mark itself.
+std::atomic<bool> scan_ran_out{false};
+
+// Stops of the user-interface thread now waiting for a worker; only the outermost
+// releases the handle, so a stop run by a message sent during the wait never
+// closes a handle that the wait below it still uses.
+int stops_waiting = 0;
 
 bool in_place(int slot) { return slot_cell(slot).state == TILE_IN_PLACE; }
 
@@ -41,16 +45,17 @@ void unmark(int slot) {
 
 // Lights one pair and puts it back; false when a stop came, after which the
 // worker draws nothing more.
-bool show_pair(int i, int j) {
-  if (stop_requested()) return false;
+bool show_pair(unsigned hint, int i, int j) {
+  auto stopped = [hint] { return current_hint.load() != hint; };
+  if (stopped()) return false;
   recolor(i, MARK_NORMAL, MARK_SELECTED, MARK_HINT);
-  if (stop_requested()) return false;
+  if (stopped()) return false;
   recolor(j, MARK_NORMAL, MARK_SELECTED, MARK_HINT);
-  if (platform_stop_wait(HINT_SHOW_MS) || stop_requested()) return false;
+  if (platform_stop_wait(HINT_SHOW_MS) || stopped()) return false;
   unmark(i);
-  if (stop_requested()) return false;
+  if (stopped()) return false;
   unmark(j);
-  return !platform_stop_wait(HINT_GAP_MS) && !stop_requested();
+  return !platform_stop_wait(HINT_GAP_MS) && !stopped();
 }
 
 void drop_pick() {
@@ -62,20 +67,25 @@ void drop_pick() {
   }
 }
 
+void wipe_marks() {
+  for (int s = 0; s < TILE_COUNT; ++s) recolor(s, MARK_HINT, 0, MARK_NORMAL);
+}
+
 }  // namespace
 
+// The verdict goes to the main window's thread, which shows every box of the
+// program: a box made on this thread has an input state apart from the window it
+// disables, and only a change of the foreground between threads gives it the keys,
+// which under Wine now and then does not happen.
 int hint_worker(void* main_window) {
+  const unsigned hint = started_hint;
   for (int i = 1; i < TILE_COUNT; ++i) {
     for (int j = 0; j < i; ++j) {
-      if (removable(i, j) && !show_pair(i, j)) return 1;
+      if (removable(i, j) && !show_pair(hint, i, j)) return 1;
     }
   }
-  // The stuck test runs before the scan is declared over, so it never reads a
-  // board that the user-interface thread has gone on to change.
-  int stuck = board_is_stuck();
-  int expected = SCANNING;
-  if (!worker_phase.compare_exchange_strong(expected, SCAN_OVER)) return 1;
-  if (stuck) platform_message_box(main_window, "手詰まりです。", "手詰まり");
+  scan_ran_out.store(true);
+  if (board_is_stuck()) platform_report_stuck(main_window, hint);
   return 0;
 }
 
@@ -83,29 +93,31 @@ void hint_start(WindowHandle main_window) {
   hint_stop();  // never lose a worker that is still running
   drop_pick();
   platform_stop_clear();
-  worker_phase.store(SCANNING);
+  scan_ran_out.store(false);
+  started_hint = current_hint.fetch_add(1) + 1;
   hint_thread = platform_thread_start(hint_worker, main_window);
-  if (!hint_thread) {
-    worker_phase.store(SCAN_OVER);
-    platform_message_box(main_window, "スレッドの作成に失敗しました。", "失敗");
-  }
+  if (!hint_thread) platform_message_box(main_window, "スレッドの作成に失敗しました。", "失敗");
 }
 
-// A scanning worker is asked to stop and waited for: it wakes from its waits at
-// once, so the wait is short, and only after it has ended can the marks be wiped
-// without a late mark of the worker landing on top. A worker past its scan may be
-// showing the "stuck" box, which waits for the player: it is let go instead, and
-// it has no marks left to wipe.
+// The worker is asked to stop and waited for: it wakes from its waits at once and
+// never waits for the player, so the wait is short, and only after it has ended can
+// the marks be wiped without a late mark of the worker landing on top. A stop run
+// inside the wait waits for the same end; a hint started inside it is left running.
 void hint_stop() {
-  if (!hint_thread) return;
-  int expected = SCANNING;
-  bool was_scanning = worker_phase.compare_exchange_strong(expected, STOPPING);
-  if (was_scanning) {
-    platform_stop_set();
-    platform_thread_join(hint_thread);
-    for (int s = 0; s < TILE_COUNT; ++s) recolor(s, MARK_HINT, 0, MARK_NORMAL);
-  } else {
-    platform_thread_release(hint_thread);
-  }
-  hint_thread = nullptr;
+  ThreadHandle thread = hint_thread;
+  if (!thread) return;
+  current_hint.fetch_add(1);
+  platform_stop_set();
+  ++stops_waiting;
+  platform_thread_wait(thread);
+  --stops_waiting;
+  const bool still_current = hint_thread == thread;
+  if (still_current && !scan_ran_out.load()) wipe_marks();
+  if (stops_waiting > 0) return;
+  platform_thread_release(thread);
+  if (still_current) hint_thread = nullptr;
+}
+
+void hint_show_stuck(WindowHandle main_window, unsigned hint) {
+  if (hint == current_hint.load()) platform_message_box(main_window, "手詰まりです。", "手詰まり");
 }

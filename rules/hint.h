@@ -9,5 +9,9 @@ extern ThreadHandle hint_thread;
 
 void hint_start(WindowHandle main_window);
 // Stops a running worker, waits for it, then turns every hint mark back to normal.
+// Safe to call again from inside its own wait.
 void hint_stop();
 int hint_worker(void* main_window);
+// On the main window's thread, for a verdict of platform_report_stuck: the "stuck"
+// box, unless that hint has been stopped or replaced since.
+void hint_show_stuck(WindowHandle main_window, unsigned hint);

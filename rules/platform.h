@@ -31,12 +31,17 @@ void platform_message_box(WindowHandle owner, const char* text, const char* capt
 
 // The hint worker's thread. Start returns nullptr when no thread could be made.
 ThreadHandle platform_thread_start(int (*body)(void* argument), void* argument);
-// Waits until the thread has returned, then releases the handle. On Windows the
-// wait still serves messages sent to the waiting thread's windows, so a worker that
-// is opening a message box owned by one of them cannot dead-lock the wait.
-void platform_thread_join(ThreadHandle thread);
-// Releases the handle without waiting; the thread runs on to its end by itself.
+// Waits until the thread has returned; the handle stays valid. On Windows the wait
+// still serves messages sent to the waiting thread's windows, so the caller may be
+// entered again from inside it.
+void platform_thread_wait(ThreadHandle thread);
+// Releases the handle of a thread that has returned.
 void platform_thread_release(ThreadHandle thread);
+
+// Hands the hint's "stuck" verdict, found by the worker numbered hint, to the main
+// window's own thread, which shows it later through hint_show_stuck if that hint is
+// still the current one. Returns at once.
+void platform_report_stuck(WindowHandle main_window, unsigned hint);
 
 // The stop request of the hint worker: set by the user-interface thread, cleared
 // before a new worker starts. platform_stop_wait sleeps up to ms milliseconds and

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "creation.h"
 #include "elapsed_time.h"
+#include "hint.h"
 #include "pick.h"
 #include "removal.h"
 #include "resource.h"
@@ -63,6 +64,7 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_LBUTTONDOWN: return 0;
     case WM_RBUTTONDOWN: SendMessageA(window, WM_COMMAND, IDM_HINT, 0); return 0;
     case WM_PAI_CLICK: on_pai_click(window, reinterpret_cast<HWND>(lparam)); return 0;
+    case WM_HINT_STUCK: hint_show_stuck(window, static_cast<unsigned>(wparam)); return 0;
     default: return DefWindowProcA(window, message, wparam, lparam);
   }
 }

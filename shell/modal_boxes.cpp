@@ -1,26 +1,27 @@
 // One dialog or message box of the program at a time. A box asked for while another
-// is open is not shown, from whichever thread it is asked for (the hint worker shows
-// its box from its own thread), so no modal loop ever runs inside another's: a timer
-// that fires under a box cannot open a second one, and the main window, disabled by
-// the one box, is enabled again only when that box closes.
+// is open is not shown, so no modal loop ever runs inside another's: a timer that
+// fires under a box cannot open a second one, and the main window, disabled by the
+// one box, is enabled again only when that box closes. Every box is shown by the
+// main window's thread (the hint worker hands its verdict over), so each one takes
+// the keyboard from the window it disables.
 #include "modal_boxes.h"
-#include <atomic>
 #include "app_identity.h"
 
 namespace {
 
-std::atomic<int> place_taken{0};
+int place_taken = 0;
 
 }  // namespace
 
-int modal_box_open() { return place_taken.load(); }
+int modal_box_open() { return place_taken; }
 
 int take_modal_place() {
-  int free = 0;
-  return place_taken.compare_exchange_strong(free, 1) ? 1 : 0;
+  if (place_taken) return 0;
+  place_taken = 1;
+  return 1;
 }
 
-void give_back_modal_place() { place_taken.store(0); }
+void give_back_modal_place() { place_taken = 0; }
 
 INT_PTR show_modal_dialog(HWND owner, int resource, DLGPROC procedure, LPARAM parameter) {
   if (!take_modal_place()) return -1;

@@ -1,4 +1,4 @@
-// The program's dialogs and message boxes, one at a time across all its threads.
+// The program's dialogs and message boxes, one at a time, all on the main window's thread.
 #pragma once
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 // showing windows, message boxes and the hint worker's thread and stop request.
 #include <windows.h>
 #include "drawn_line.h"
+#include "main_window.h"
 #include "modal_boxes.h"
 #include "platform.h"
 #include "stop_request.h"
@@ -67,19 +68,23 @@ ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
   return thread;
 }
 
-void platform_thread_join(ThreadHandle thread) {
+void platform_thread_wait(ThreadHandle thread) {
   if (!thread) return;
   HANDLE handle = static_cast<HANDLE>(thread);
-  // Serve sent messages only: the worker's draws and message box may send to our windows.
+  // Serve sent messages only, so that nothing that sends to our windows meanwhile
+  // waits on us; posted ones and input keep their turn in the queue.
   while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
-  CloseHandle(handle);
 }
 
 void platform_thread_release(ThreadHandle thread) {
   if (thread) CloseHandle(static_cast<HANDLE>(thread));
+}
+
+void platform_report_stuck(WindowHandle main_window, unsigned hint) {
+  PostMessageA(static_cast<HWND>(main_window), WM_HINT_STUCK, hint, 0);
 }
 
 void platform_stop_set(void) { stop_request_set(hint_stop_request()); }

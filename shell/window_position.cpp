@@ -48,7 +48,7 @@ void place_main_window(HWND window) {
 // from the corner of the work area, which a taskbar at the top or left moves away
 // from the screen's, so every run would move the window by the taskbar's size.
 void note_main_window_moved(HWND window) {
-  if (IsIconic(window)) return;
+  if (IsIconic(window) || IsZoomed(window)) return;   // a maximised window stands at the frame's overhang
   RECT rect;
   GetWindowRect(window, &rect);
   restored = {rect.left, rect.top};

@@ -11,7 +11,7 @@ int saved_position_usable(int x, int y, int display_width, int display_height);
 void place_main_window(HWND window);
 
 // "Pos" is the window's top-left in screen pixels, the coordinates it is placed
-// with. Each move of the window while it is not minimised is noted, so a window
-// closed while minimised saves where it would reappear.
+// with. Each move of the window while it is neither minimised nor maximised is
+// noted, so a window closed in either state saves where it would stand restored.
 void note_main_window_moved(HWND window);
 POINT restored_place();

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 
 namespace {
@@ -16,10 +17,13 @@ std::vector<fake::Recolor> recolor_log;
 std::vector<WindowHandle> shown_log;
 std::vector<fake::Box> box_log;
 std::vector<int> wait_log;
+std::vector<fake::StuckReport> report_log;
 std::map<int, int> looks;
 fake::WaitMode wait_mode = fake::WaitMode::real;
 bool thread_start_fails = false;
-std::function<void(const fake::Box&)> box_action;
+std::function<void()> wait_action;
+std::set<ThreadHandle> live_handles;
+int released_uses = 0;
 
 std::mutex stop_mutex;
 std::condition_variable stop_changed;
@@ -53,6 +57,7 @@ void clear_records() {
   shown_log.clear();
   box_log.clear();
   wait_log.clear();
+  report_log.clear();
 }
 
 void reset() {
@@ -61,7 +66,8 @@ void reset() {
   looks.clear();
   wait_mode = WaitMode::real;
   thread_start_fails = false;
-  box_action = nullptr;
+  wait_action = nullptr;
+  released_uses = 0;
 }
 
 std::vector<Segment> segments() { return copy_locked(segment_log); }
@@ -69,6 +75,7 @@ std::vector<Recolor> recolors() { return copy_locked(recolor_log); }
 std::vector<WindowHandle> shown_windows() { return copy_locked(shown_log); }
 std::vector<Box> boxes() { return copy_locked(box_log); }
 std::vector<int> waits() { return copy_locked(wait_log); }
+std::vector<StuckReport> stuck_reports() { return copy_locked(report_log); }
 
 int look(int image_id) {
   std::lock_guard<std::mutex> lock(records_mutex);
@@ -85,9 +92,19 @@ void set_thread_start_fails(bool fails) {
   thread_start_fails = fails;
 }
 
-void set_box_action(std::function<void(const Box&)> action) {
+void set_wait_action(std::function<void()> action) {
   std::lock_guard<std::mutex> lock(records_mutex);
-  box_action = std::move(action);
+  wait_action = std::move(action);
+}
+
+int live_threads() {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  return static_cast<int>(live_handles.size());
+}
+
+int released_handle_uses() {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  return released_uses;
 }
 
 bool wait_until(const std::function<bool()>& condition, int timeout_ms) {
@@ -123,14 +140,8 @@ void platform_show_window(WindowHandle window) {
 }
 
 void platform_message_box(WindowHandle owner, const char* text, const char* caption) {
-  fake::Box box{owner, text, caption};
-  std::function<void(const fake::Box&)> action;
-  {
-    std::lock_guard<std::mutex> lock(records_mutex);
-    box_log.push_back(box);
-    action = box_action;
-  }
-  if (action) action(box);
+  std::lock_guard<std::mutex> lock(records_mutex);
+  box_log.push_back(fake::Box{owner, text, caption});
 }
 
 ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
@@ -145,21 +156,55 @@ ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
     body(argument);
     done->store(true);
   });
+  std::lock_guard<std::mutex> lock(records_mutex);
+  live_handles.insert(handle);
   return handle;
 }
 
-void platform_thread_join(ThreadHandle thread) {
+namespace {
+
+// False, and counted as a fault, when the handle was released already.
+bool still_live(ThreadHandle thread) {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  if (live_handles.count(thread)) return true;
+  ++released_uses;
+  return false;
+}
+
+void run_wait_action() {
+  std::function<void()> action;
+  {
+    std::lock_guard<std::mutex> lock(records_mutex);
+    action = std::move(wait_action);
+    wait_action = nullptr;
+  }
+  if (action) action();
+}
+
+}  // namespace
+
+void platform_thread_wait(ThreadHandle thread) {
   if (!thread) return;
-  FakeThread* handle = static_cast<FakeThread*>(thread);
-  handle->thread.join();
-  delete handle;
+  run_wait_action();
+  if (!still_live(thread)) return;
+  const std::shared_ptr<std::atomic<bool>> done = static_cast<FakeThread*>(thread)->done;
+  fake::wait_until([&done] { return done->load(); }, 60000);
 }
 
 void platform_thread_release(ThreadHandle thread) {
-  if (!thread) return;
+  if (!thread || !still_live(thread)) return;
   FakeThread* handle = static_cast<FakeThread*>(thread);
-  handle->thread.detach();
+  handle->thread.join();   // it has returned, or is about to
+  {
+    std::lock_guard<std::mutex> lock(records_mutex);
+    live_handles.erase(thread);
+  }
   delete handle;
+}
+
+void platform_report_stuck(WindowHandle main_window, unsigned hint) {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  report_log.push_back(fake::StuckReport{main_window, hint});
 }
 
 void platform_stop_set(void) {

@@ -23,11 +23,17 @@ struct Box {
   std::string text, caption;
 };
 
+// A "stuck" verdict handed to the main window's thread.
+struct StuckReport {
+  WindowHandle main_window;
+  unsigned hint;
+};
+
 // How platform_stop_wait spends its time: as asked, not at all, or until a stop.
 enum class WaitMode { real, instant, until_stop };
 
 // Forgets every record and look, and puts every switch back to its default
-// (real waits, threads start, message boxes return at once).
+// (real waits, threads start, no action inside a wait).
 void reset();
 void clear_records();
 
@@ -36,18 +42,23 @@ std::vector<Recolor> recolors();
 std::vector<WindowHandle> shown_windows();
 std::vector<Box> boxes();
 std::vector<int> waits();   // the ms of every platform_stop_wait, in order
+std::vector<StuckReport> stuck_reports();
 
 // The look of a picture as the recolours so far left it (MARK_NORMAL at first).
 int look(int image_id);
 
 void set_wait_mode(WaitMode mode);
 void set_thread_start_fails(bool fails);
-// Runs on the thread that opened a box, after it was recorded, as if the player
-// took that long to close it.
-void set_box_action(std::function<void(const Box&)> action);
+
+// Runs once, on the waiting thread, inside the next wait for a worker's end, as a
+// message sent to a window of that thread while it waits.
+void set_wait_action(std::function<void()> action);
 
 // 1 while a thread started through the fake has not returned from its body.
 bool thread_running(ThreadHandle thread);
+// Handles started and not yet released; and the uses of a handle already released.
+int live_threads();
+int released_handle_uses();
 
 // Polls condition until it holds or timeout_ms passed; returns the last result.
 bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000);

@@ -2,9 +2,7 @@
 // cooperative stop in every phase of the worker.
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <random>
 #include <thread>
 #include <vector>
@@ -110,23 +108,43 @@ TEST_F(HintTest, DropsThePickBeforeTheScan) {
   EXPECT_EQ(recolors[0].draw, 1);
 }
 
-TEST_F(HintTest, StuckBoardIsReportedAtOnceWithoutMarks) {
+// The worker hands its verdict to the main window's thread, which shows the box
+// only while that hint is still the current one: a stop (every key, command and
+// first pick) or a new hint in between drops it.
+TEST_F(HintTest, StuckBoardIsReportedAtOnceWithoutMarksWhileTheHintIsCurrent) {
   tile(0, 0);
   tile(1, 1);  // two tiles, different faces
   fake::set_wait_mode(fake::WaitMode::until_stop);
-  hint_start(MAIN_WINDOW);
-  ASSERT_TRUE(fake::wait_until(scan_finished));
-  auto boxes = fake::boxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  expect_box(boxes[0], MAIN_WINDOW, "手詰まりです。", "手詰まり");
-  EXPECT_TRUE(fake::recolors().empty());
+  enum After { NOTHING, A_STOP, A_NEW_HINT };
+  for (After after : {NOTHING, A_STOP, A_NEW_HINT}) {
+    SCOPED_TRACE(after);
+    fake::clear_records();
+    hint_start(MAIN_WINDOW);
+    ASSERT_TRUE(fake::wait_until(scan_finished));
+    EXPECT_TRUE(fake::boxes().empty());   // not from the worker's thread
+    EXPECT_TRUE(fake::recolors().empty());
+    auto reports = fake::stuck_reports();
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(MAIN_WINDOW, reports[0].main_window);
+    if (after == A_STOP) hint_stop();
+    if (after == A_NEW_HINT) hint_start(MAIN_WINDOW);
+    hint_show_stuck(MAIN_WINDOW, reports[0].hint);
+    auto boxes = fake::boxes();
+    if (after == NOTHING) {
+      ASSERT_EQ(1u, boxes.size());
+      expect_box(boxes[0], MAIN_WINDOW, "手詰まりです。", "手詰まり");
+    } else {
+      EXPECT_TRUE(boxes.empty());
+    }
+    hint_stop();
+  }
 }
 
 TEST_F(HintTest, EmptyBoardShowsNothing) {
   for (int s = 0; s < TILE_COUNT; ++s) tile(s, s, TILE_REMOVED + s / 2);
   hint_start(MAIN_WINDOW);
   ASSERT_TRUE(fake::wait_until(scan_finished));
-  EXPECT_TRUE(fake::boxes().empty());
+  EXPECT_TRUE(fake::stuck_reports().empty());
   EXPECT_TRUE(fake::recolors().empty());
 }
 
@@ -149,36 +167,38 @@ TEST_F(HintTest, StopDuringAWaitReturnsAndLeavesNoTileLit) {
   }
 }
 
-// The worker past its scan may be waiting on the player in the "stuck" box: the
-// stop must not wait for it, and must leave the tiles alone.
-TEST_F(HintTest, StopDoesNotWaitForTheStuckMessage) {
-  tile(0, 0);
-  tile(1, 1);
-  // Shared with the worker, which outlives the stop and may outlive this test's frame.
-  struct Player {
-    std::mutex gate;
-    std::condition_variable closed_changed;
-    bool closed = false;
-    std::atomic<bool> box_up{false}, box_gone{false};
-  };
-  auto player = std::make_shared<Player>();
-  fake::set_box_action([player](const fake::Box&) {
-    player->box_up = true;
-    std::unique_lock<std::mutex> lock(player->gate);
-    player->closed_changed.wait(lock, [&] { return player->closed; });
-    player->box_gone = true;
-  });
-  hint_start(MAIN_WINDOW);
-  ASSERT_TRUE(fake::wait_until([&] { return player->box_up.load(); }));
-  ASSERT_TRUE(stop_returns_within(10000));
-  EXPECT_TRUE(fake::recolors().empty());
-  EXPECT_EQ(hint_thread, nullptr);
-  {
-    std::lock_guard<std::mutex> lock(player->gate);
-    player->closed = true;
+// While a stop waits for the worker, a message sent to the window may stop the
+// hint again, or stop it and start a new one (the hint command): the nested stop
+// also waits for the worker's end and wipes its marks, and every worker's handle
+// is released exactly once.
+TEST_F(HintTest, AStopInsideAStopWaitsForTheSameWorkerAndReleasesItOnce) {
+  for (bool restart : {false, true}) {
+    SCOPED_TRACE(restart ? "stop and start inside" : "stop inside");
+    fake::reset();
+    three_and_two();
+    fake::set_wait_mode(fake::WaitMode::until_stop);
+    hint_start(MAIN_WINDOW);
+    ASSERT_TRUE(fake::wait_until([] { return fake::waits().size() == 1; }));
+    int lit_after_inner_stop = -1;
+    fake::set_wait_action([&] {
+      hint_stop();
+      lit_after_inner_stop = lit_tiles();
+      if (restart) hint_start(MAIN_WINDOW);
+    });
+    hint_stop();
+    EXPECT_EQ(0, lit_after_inner_stop);
+    EXPECT_EQ(0, fake::released_handle_uses());
+    EXPECT_EQ(restart ? 1 : 0, fake::live_threads());
+    if (restart) {
+      ASSERT_NE(nullptr, hint_thread);
+      EXPECT_TRUE(fake::wait_until([] { return lit_tiles() == 2; }));   // the new scan goes on
+      hint_stop();
+    }
+    EXPECT_EQ(nullptr, hint_thread);
+    EXPECT_EQ(0, lit_tiles());
+    EXPECT_EQ(0, fake::live_threads());
+    EXPECT_EQ(0, fake::released_handle_uses());
   }
-  player->closed_changed.notify_all();
-  EXPECT_TRUE(fake::wait_until([&] { return player->box_gone.load(); }));
 }
 
 TEST_F(HintTest, ManyStartsAndStopsNeitherHangNorLeaveMarks) {

@@ -4,8 +4,10 @@
 #include <set>
 #include <thread>
 #include "board.h"
+#include "box_catcher.h"
 #include "game_fixture.h"
 #include "hint.h"
+#include "modal_boxes.h"
 #include "resource.h"
 #include "shell_state.h"
 #include "stop_request.h"
@@ -81,6 +83,40 @@ TEST_F(HintTest, HintDropsAPick) {
   EXPECT_EQ(TILE_IN_PLACE, slot_cell(1).state);
   key(VK_SPACE);
   EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
+}
+
+// On a board without pairs the "stuck" box comes from the main window's own thread,
+// like every box of the program, so it takes the keyboard from the window it
+// disables. A key that comes after the scan but before the box drops it: the board
+// may be another by then. So does another box still open when the verdict comes.
+TEST_F(GameTest, TheStuckBoxComesOnTheMainThreadOnlyWhileItsHintIsCurrent) {
+  enum Before { NOTHING, A_KEY, ANOTHER_BOX };
+  for (Before before : {NOTHING, A_KEY, ANOTHER_BOX}) {
+    SCOPED_TRACE(before);
+    craft_board({{0, 3}, {1, 4}});   // two tiles of two faces: stuck
+    HWND focus = nullptr, ok = nullptr;
+    BoxCatcher catcher([&](HWND box) {
+      focus = GetFocus();
+      ok = GetDlgItem(box, IDOK);
+      press_button(IDOK)(box);
+    });
+    command(IDM_HINT);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(static_cast<HANDLE>(hint_thread), 5000));
+    if (before == A_KEY) key(VK_F2);
+    if (before == ANOTHER_BOX) ASSERT_TRUE(take_modal_place());
+    pump_messages();
+    if (before == ANOTHER_BOX) {
+      EXPECT_TRUE(modal_box_open());   // still that box's place
+      give_back_modal_place();
+    }
+    if (before != NOTHING) {
+      EXPECT_TRUE(catcher.caught().empty());
+    } else {
+      ASSERT_EQ(std::vector<std::string>{"手詰まりです。"}, catcher.texts());
+      EXPECT_STREQ("手詰まり", catcher.caught()[0].caption.c_str());
+      EXPECT_EQ(ok, focus);
+    }
+  }
 }
 
 TEST_F(GameTest, AThousandStartsAndStopsEndCleanly) {

@@ -76,6 +76,8 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
       {"ranking view", WM_COMMAND, IDM_RANKING, {"ランキング", "ランキング"}, Case::PAIR_GONE},
       {"About", WM_COMMAND, IDM_ABOUT, {"ランキング", "バージョン情報"}, Case::PAIR_GONE},
       {"F2", WM_KEYDOWN, VK_F2, {"ランキング"}, Case::NEW_DEAL},
+      {"Esc", WM_KEYDOWN, VK_ESCAPE, {"ランキング"}, Case::PAIR_GONE},
+      {"Space", WM_KEYDOWN, VK_SPACE, {"ランキング"}, Case::PAIR_GONE},
       {"Alt+F4", WM_CLOSE, 0, {"ランキング"}, Case::CLOSED},
   };
   for (const Case& c : cases) {
@@ -106,6 +108,8 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     EXPECT_EQ(1u, catcher.most_open());
     EXPECT_EQ(0, enabled_under_a_box);
     EXPECT_EQ(c.board == Case::CLOSED, !IsWindow(window));
+    EXPECT_EQ(c.code == VK_ESCAPE, IsIconic(window) != 0);
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
     EXPECT_EQ(c.board != Case::CLOSED, IsWindowEnabled(window) != 0);
     EXPECT_FALSE(IsWindowVisible(omigoto_window));
     EXPECT_EQ("", ranking_difference(with_new_entry(before, 100, typed.c_str()), ranking_in_file()));

@@ -3,6 +3,7 @@
 #include "board.h"
 #include "box_catcher.h"
 #include "game_fixture.h"
+#include "modal_boxes.h"
 #include "resource.h"
 #include "removal.h"
 #include "shell_state.h"
@@ -134,12 +135,19 @@ TEST_F(PickTest, PickDuringTheDelayFinishesTheWaitingPairFirst) {
   EXPECT_EQ(TILE_SELECTED, slot_cell(3).state);
 }
 
-TEST_F(PickTest, ClickOnThePairOnShowIsIgnored) {
+// So is any pick or key while one of the program's boxes is open: input that the
+// box's modal loop hands to the main window must not act under the box.
+TEST_F(PickTest, ClickOnThePairOnShowAndInputUnderABoxAreIgnored) {
   click(0);
   click(2);
   cues_played.clear();
   click(2);
   click(0);
+  ASSERT_TRUE(take_modal_place());
+  click(3);
+  key(VK_BACK);
+  key(VK_SPACE);
+  give_back_modal_place();
   EXPECT_TRUE(cues_played.empty());
   EXPECT_EQ(1, removal_delay.pending);
   EXPECT_EQ(NO_SELECTION, selected_slot);

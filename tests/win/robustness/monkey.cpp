@@ -264,12 +264,6 @@ bool is_box(HWND window) {
   return strcmp(name, "#32770") == 0 && IsWindowVisible(window);
 }
 
-BOOL CALLBACK find_box(HWND window, LPARAM found) {
-  if (!is_box(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
 BOOL CALLBACK count_box(HWND window, LPARAM count) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -301,46 +295,20 @@ void check_box_alone(Monkey& m, const std::string& what) {
   if (IsWindowEnabled(m.main)) note_fault(m, "the main window takes input under " + what);
 }
 
-void pump_for(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    pump_messages();
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
-
 }  // namespace
 
 UINT monkey_pause_ms(Monkey& m) { return static_cast<UINT>(below(m, 1501)); }
 
+// A worker on a board without pairs ends at once and hands its verdict to the main
+// window: the box comes out of the queue, as for a player who waits for it.
 int settle_hint_worker(Monkey& m) {
   if (!hint_thread) return 1;
-  HANDLE worker = nullptr;
-  DuplicateHandle(GetCurrentProcess(), static_cast<HANDLE>(hint_thread), GetCurrentProcess(), &worker,
-                  0, FALSE, DUPLICATE_SAME_ACCESS);
-  hint_stop();
-  if (!worker) return 1;
-  const DWORD worker_id = GetThreadId(worker);
-  const DWORD start = GetTickCount();
-  int ended = 0;
-  HWND answered = nullptr;
-  while (GetTickCount() - start < WORKER_END_LIMIT_MS) {
-    DWORD woke = MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_SENDMESSAGE);
-    if (woke == WAIT_OBJECT_0) { ended = 1; break; }
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);   // serve what the worker sends
-    HWND box = nullptr;
-    EnumThreadWindows(worker_id, find_box, reinterpret_cast<LPARAM>(&box));
-    if (box && box != answered) {
-      const std::string text = window_text(GetDlgItem(box, 0xFFFF));
-      ++m.tally["box of the hint worker: " + text];
-      check_box_alone(m, "the hint worker's box " + text);
-      pump_for(monkey_pause_ms(m));   // the main thread's timers run meanwhile
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
-      answered = box;
-    }
+  int ended = 1;
+  if (board_is_stuck()) {
+    ended = WaitForSingleObject(static_cast<HANDLE>(hint_thread), WORKER_END_LIMIT_MS) == WAIT_OBJECT_0;
+    pump_messages();   // the box, if it comes, is answered by the catcher
   }
-  CloseHandle(worker);
+  hint_stop();
   return ended;
 }
 
@@ -374,6 +342,7 @@ void monkey_box_action(Monkey& m, HWND box) {
   std::string caption = window_text(box);
   ++m.tally["box: " + caption + " " + window_text(GetDlgItem(box, 0xFFFF))];
   check_box_alone(m, caption);
+  if (caption == "手詰まり" && !board_is_stuck()) note_fault(m, "the stuck box stands over a board with pairs");
   for (int row = 0; row < RANKING_SIZE && caption == "ランキング"; ++row) {
     HWND name = GetDlgItem(box, IDC_RANK_NAME_FIRST + row);
     if (name && !(GetWindowLongA(name, GWL_STYLE) & ES_READONLY)) {

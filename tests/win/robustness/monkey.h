@@ -24,10 +24,9 @@ struct Monkey {
 // Delivers one random event; returns what it was, for a failure report.
 std::string monkey_event(Monkey& monkey);
 
-// Stops a hint worker that an event started, the way a key press stops it, and
-// waits for it to end; a worker that found the board stuck shows its box from its
-// own thread, which is answered here after a pause like any other. 0 when the
-// worker would not end.
+// Stops a hint worker that an event started, the way a key press stops it; on a
+// stuck board it first lets the worker end and its box come, answered like any
+// other. 0 when that worker would not end.
 int settle_hint_worker(Monkey& monkey);
 
 // How long a person looks at a box before answering it: 0 to 1.5 s.

@@ -61,11 +61,12 @@ struct TopBar {
 };
 
 // "Pos" is screen pixels both ways: a window put at the saved place saves that same
-// place again, whether it stands or is minimised, and wherever the work area begins.
+// place again, whether it stands, is minimised or maximised (as a shortcut set to
+// start it maximised does), and wherever the work area begins.
 TEST_F(ShutdownTest, SavedPlaceComesBackWhereverTheWorkAreaBegins) {
   for (int bar_height : {0, 40})
-    for (bool minimised : {false, true}) {
-      SCOPED_TRACE(std::to_string(bar_height) + (minimised ? " minimised" : " standing"));
+    for (int shown : {SW_SHOWNORMAL, SW_MINIMIZE, SW_MAXIMIZE}) {
+      SCOPED_TRACE(std::to_string(bar_height) + " shown " + std::to_string(shown));
       TopBar bar(bar_height);
       ASSERT_EQ(bar_height, TopBar::work_area_top());
       write_settings_text("[Pos]\r\nX=150\r\nY=60\r\n");
@@ -74,11 +75,10 @@ TEST_F(ShutdownTest, SavedPlaceComesBackWhereverTheWorkAreaBegins) {
       GetWindowRect(window, &rect);
       EXPECT_EQ(150, rect.left);
       EXPECT_EQ(60, rect.top);
-      if (minimised) {
-        ShowWindow(window, SW_MINIMIZE);
-        pump_messages();
-        ASSERT_TRUE(IsIconic(window));
-      }
+      ShowWindow(window, shown);
+      pump_messages();
+      ASSERT_EQ(shown == SW_MINIMIZE, IsIconic(window) != 0);
+      ASSERT_EQ(shown == SW_MAXIMIZE, IsZoomed(window) != 0);
       close_main_window(window);
       EXPECT_EQ(150, ini_get_int("Pos", "X", -1, SETTINGS_FILE_NAME));
       EXPECT_EQ(60, ini_get_int("Pos", "Y", -1, SETTINGS_FILE_NAME));
