@@ -102,7 +102,8 @@ void hint_start(WindowHandle main_window) {
 // The worker is asked to stop and waited for: it wakes from its waits at once and
 // never waits for the player, so the wait is short, and only after it has ended can
 // the marks be wiped without a late mark of the worker landing on top. A stop run
-// inside the wait waits for the same end; a hint started inside it is left running.
+// inside the wait waits for the same end. A hint started inside it is stopped too
+// once the wait is over: whoever asked for this stop goes on to change the board.
 void hint_stop() {
   ThreadHandle thread = hint_thread;
   if (!thread) return;
@@ -115,7 +116,10 @@ void hint_stop() {
   if (still_current && !scan_ran_out.load()) wipe_marks();
   if (stops_waiting > 0) return;
   platform_thread_release(thread);
-  if (still_current) hint_thread = nullptr;
+  if (still_current)
+    hint_thread = nullptr;
+  else
+    hint_stop();
 }
 
 void hint_show_stuck(WindowHandle main_window, unsigned hint) {

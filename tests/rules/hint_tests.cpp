@@ -169,8 +169,9 @@ TEST_F(HintTest, StopDuringAWaitReturnsAndLeavesNoTileLit) {
 
 // While a stop waits for the worker, a message sent to the window may stop the
 // hint again, or stop it and start a new one (the hint command): the nested stop
-// also waits for the worker's end and wipes its marks, and every worker's handle
-// is released exactly once.
+// also waits for the worker's end and wipes its marks, every worker's handle is
+// released exactly once, and when the outer stop returns no worker runs, for its
+// caller goes on to change the board.
 TEST_F(HintTest, AStopInsideAStopWaitsForTheSameWorkerAndReleasesItOnce) {
   for (bool restart : {false, true}) {
     SCOPED_TRACE(restart ? "stop and start inside" : "stop inside");
@@ -187,13 +188,6 @@ TEST_F(HintTest, AStopInsideAStopWaitsForTheSameWorkerAndReleasesItOnce) {
     });
     hint_stop();
     EXPECT_EQ(0, lit_after_inner_stop);
-    EXPECT_EQ(0, fake::released_handle_uses());
-    EXPECT_EQ(restart ? 1 : 0, fake::live_threads());
-    if (restart) {
-      ASSERT_NE(nullptr, hint_thread);
-      EXPECT_TRUE(fake::wait_until([] { return lit_tiles() == 2; }));   // the new scan goes on
-      hint_stop();
-    }
     EXPECT_EQ(nullptr, hint_thread);
     EXPECT_EQ(0, lit_tiles());
     EXPECT_EQ(0, fake::live_threads());
