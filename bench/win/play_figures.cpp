@@ -131,7 +131,6 @@ void measure_play() {
   measure("hint scan of a full board (no waits)", 300, [] {}, [&pairs] { pairs = removable_pairs(); });
   std::printf("(that board has %d removable pairs)\n", static_cast<int>(pairs.size()));
   if (!pairs.empty()) measure_picks(pairs[0].first, pairs[0].second);
-  measure_new_games(40);
   measure_new_game_share(200);
 }
 
