@@ -7,5 +7,3 @@
 INT_PTR CALLBACK ranking_dialog_proc(HWND, UINT, WPARAM, LPARAM);   // dialog IDD_RANKING (257)
 
 void ranking_fill(HWND dialog, const RankingTable* table);
-int ranking_enter(HWND dialog, int seconds);
-void ranking_store_name(HWND dialog, int row);

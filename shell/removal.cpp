@@ -7,6 +7,7 @@
 #include "modal_boxes.h"
 #include "outcome.h"
 #include "ranking.h"
+#include "ranking_entry.h"
 #include "resource.h"
 #include "shell_state.h"
 #include "sound.h"
@@ -52,6 +53,9 @@ void settle_stuck() {
   was_stuck = 1;
 }
 
+// The game's own conditions: a time good enough, offered once, never after a stuck board.
+int ranking_earned(int seconds) { return ranking_qualifies(seconds) && !ranking_shown && !was_stuck; }
+
 // The caller holds the place for a box, so the ranking dialog is the only one open.
 void settle_cleared(int seconds) {
   if (seconds < OMIGOTO_TIME_LIMIT && !omigoto_shown && !was_stuck) {
@@ -61,7 +65,7 @@ void settle_cleared(int seconds) {
   play_cue("get");
   KillTimer(main_window, TIMER_ELAPSED);
   game_over = 1;
-  if (ranking_qualifies(seconds) && !ranking_shown && !was_stuck) {
+  if (ranking_earned(seconds)) {
     ranking_shown = 1;
     DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_RANKING), main_window, ranking_dialog_proc,
                     seconds);
@@ -116,6 +120,19 @@ void removal_tick() {
 int settle_before_input() {
   if (modal_box_open()) return 0;
   return !removal_delay.pending || settle();
+}
+
+// The pair stays on show, for taking it off shows and sounds. If it clears the board,
+// its entry is made now, as the ranking does when it opens: the session's end may
+// end the process before the ranking could open. Marked as offered, so a settle
+// that still comes, should the process go on, offers nothing more.
+void removal_session_end(HWND main) {
+  KillTimer(main, TIMER_REMOVE);
+  if (!removal_delay.pending || !board_is_cleared() || !ranking_earned(elapsed_seconds)) return;
+  KillTimer(main, TIMER_ELAPSED);   // the time stays the entry's
+  ranking_shown = 1;
+  RankingTable table;
+  ranking_enter(elapsed_seconds, &table);
 }
 
 void removal_reset() { removal_delay = NO_PAIR; }

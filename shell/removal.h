@@ -23,5 +23,9 @@ void removal_tick();
 // program's boxes is open; the input is then dropped, as the window is disabled.
 int settle_before_input();
 
+// The session ends: the delay stops, nothing is shown, and a pair that clears the
+// board has its ranking entry written at once when it earned one.
+void removal_session_end(HWND main);
+
 // No pair waiting, as before the first main window.
 void removal_reset();

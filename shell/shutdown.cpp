@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include "banner_windows.h"
 #include "hint.h"
+#include "removal.h"
 #include "settings.h"
 #include "shell_state.h"
 #include "tile_windows.h"
@@ -62,12 +63,12 @@ void shutdown_main_window(HWND window) {
   PostQuitMessage(0);
 }
 
-// Nothing is settled, shown or started as the session goes: the hint worker, which
-// may show a box, is stopped, and a pair still on show stays, for settling it could
-// open the ranking dialog.
+// Nothing is settled, shown or started as the session goes: the hint, whose verdict
+// would come as a box, is stopped, and a pair still on show stays, for settling it
+// could open the ranking dialog. What the last pair earned is written all the same.
 void keep_settings_at_session_end(HWND window) {
   if (!back_dc) return;   // already shut down
   hint_stop();
-  KillTimer(window, TIMER_REMOVE);
+  removal_session_end(window);
   save_position_and_switches();
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>
+#include <cstring>
 
 #include "box_catcher.h"
 #include "dialog_checks.h"
@@ -9,6 +10,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "main_window_harness.h"
+#include "ranking_expect.h"
 
 namespace {
 
@@ -148,19 +150,50 @@ TEST_F(RankingDialog, EntryModeOpensTheNewRowOnlyAndOkWithoutTypingKeepsTheOffer
   EXPECT_EQ("660", setting("Ranking10", "SECOND"));
 }
 
-TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTyped) {
+// The session's end, with the process ended at any moment after, keeps the name typed
+// so far as OK would, and OK later keeps what is typed after it.
+TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTypedAndTheNameAtTheSessionsEnd) {
   write_settings_text("[PLAYER]\r\nNAME=たろう\r\n");
-  std::string while_open;
+  std::string while_open, session_declined, session_ended;
   open(100, [&](HWND dialog) {
     while_open = read_settings_text();
     type_into(name_box(dialog, 0), "Bob");
+    SendMessageA(dialog, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);   // another program said no
+    session_declined = read_settings_text();
+    SendMessageA(dialog, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    session_ended = read_settings_text();
+    type_into(name_box(dialog, 0), "by");
   });
   RankingTable expected = default_ranking();
   ranking_insert(&expected, 100, "たろう", today());
   EXPECT_EQ("[PLAYER]\r\nNAME=たろう\r\n" + ranking_file_text(expected), while_open);
-  EXPECT_EQ("Bob", setting("PLAYER", "NAME"));
-  EXPECT_EQ("Bob", setting("Ranking01", "NAME"));
+  EXPECT_EQ(while_open, session_declined);
+  memcpy(expected.names[0], "Bob", 4);
+  EXPECT_EQ("[PLAYER]\r\nNAME=Bob\r\n" + ranking_file_text(expected), session_ended);
+  EXPECT_EQ("Bobby", setting("PLAYER", "NAME"));
+  EXPECT_EQ("Bobby", setting("Ranking01", "NAME"));
   EXPECT_EQ("Alice", setting("Ranking02", "NAME"));
+}
+
+// Another copy of the game in the same folder writes its better times while this one
+// asks for the name: the name goes to this dialog's own entry wherever it stands now,
+// and where those times pushed it out, only the player's name is kept.
+TEST_F(RankingDialog, TheNameGoesToItsOwnEntryThoughAnotherCopyMovedIt) {
+  for (int better : {1, RANKING_SIZE}) {
+    SCOPED_TRACE(better);
+    remove_settings();
+    RankingTable other_copys;
+    open(300, [&](HWND dialog) {   // ties with Chris: rank 4
+      other_copys = ranking_in_file();
+      for (int k = 0; k < better; ++k) ranking_insert(&other_copys, 100 + k, "Ben", today());
+      ranking_save(&other_copys);
+      type_into(name_box(dialog, 3), "Aki");
+    });
+    RankingTable expected = other_copys;
+    if (better == 1) memcpy(expected.names[4], "Aki", 4);
+    EXPECT_EQ("", ranking_difference(expected, ranking_in_file()));
+    EXPECT_EQ("Aki", setting("PLAYER", "NAME"));
+  }
 }
 
 TEST_F(RankingDialog, ATimeOfATableWithoutRankingKeysThatTakesNoRowStoresTheDefaults) {
