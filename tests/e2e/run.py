@@ -8,7 +8,8 @@ import traceback
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import scenarios  # noqa: E402
 
-ALL = {"easy_game": scenarios.play_easy_game, "stuck_game": scenarios.play_until_stuck}
+ALL = {"easy_game": scenarios.play_easy_game, "stuck_game": scenarios.play_until_stuck,
+       "locked_first_run": scenarios.first_run_where_no_file_can_be_kept}
 
 
 def main(argv):
@@ -17,18 +18,21 @@ def main(argv):
     win_build, out_dir = os.path.abspath(args[0]), os.path.abspath(args[1])
     chosen = args[2:] or list(ALL)
     os.makedirs(out_dir, exist_ok=True)
-    passed = failed = 0
+    passed = failed = skipped = 0
     for name in chosen:
         try:
             ALL[name](win_build, out_dir, visible=visible)
             print("e2e %s: passed" % name)
             passed += 1
+        except scenarios.Skipped as why:
+            print("e2e %s: SKIPPED, %s" % (name, why))
+            skipped += 1
         except Exception:  # a failed scenario is reported, the next one still runs
             traceback.print_exc()
             print("e2e %s: FAILED" % name)
             failed += 1
     print("e2e: screenshots in %s" % out_dir)
-    print("%d passed, %d failed" % (passed, failed))
+    print("%d passed, %d failed, %d skipped" % (passed, failed, skipped))
     return 1 if failed else 0
 
 

@@ -1,5 +1,7 @@
 """Whole games played from outside the program, as a player meets it."""
+import contextlib
 import os
+import subprocess
 import time
 
 import solver
@@ -14,16 +16,20 @@ class Failure(Exception):
     pass
 
 
+class Skipped(Exception):
+    """The machine cannot set up what the scenario needs; it says what is missing."""
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
 
 
-def wait_for_board(session, seconds=60):
+def wait_for_board(session, seconds=60, near=WINDOW_POS):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         shot = session.shot()
-        origin = find_client_origin(shot, WINDOW_POS[0], WINDOW_POS[1])
+        origin = find_client_origin(shot, near[0], near[1])
         if origin:
             return shot, origin
         time.sleep(0.3)
@@ -231,3 +237,61 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
         check(session.wait_exit(30), "the program did not end after Alt+F4")
     finally:
         session.stop()
+
+
+@contextlib.contextmanager
+def folder_taking_no_new_file(path):
+    """Takes the write permission from the folder and yields the command under which
+    Wine must then run. Root passes over permissions, so root's Wine runs without that
+    power (CAP_DAC_OVERRIDE gone from its bounding set, so no child regains it). Unlike
+    an immutable folder (chattr +i), a folder left like this by a killed run is still
+    deleted by anyone who owns it."""
+    wrapper = []
+    if os.geteuid() == 0:
+        wrapper = ["setpriv", "--bounding-set=-dac_override,-dac_read_search"]
+        try:
+            if subprocess.run(wrapper + ["true"], stderr=subprocess.DEVNULL).returncode != 0:
+                raise Skipped("setpriv may not drop a capability here (CAP_SETPCAP is missing)")
+        except FileNotFoundError:
+            raise Skipped("setpriv (util-linux) is not installed")
+    os.chmod(path, 0o555)
+    try:
+        probe = os.path.join(path, "probe")
+        if subprocess.run(wrapper + ["touch", probe], stderr=subprocess.DEVNULL).returncode == 0:
+            os.remove(probe)
+            raise Skipped("the file system lets a folder without write permission take a file")
+        yield wrapper
+    finally:
+        os.chmod(path, 0o755)
+
+
+CENTRED_WINDOW = ((1024 - 780) // 2, (768 - 580) // 2)   # on the tests' 1024 x 768 desktop
+
+
+def first_run_where_no_file_can_be_kept(win_build, out_dir, visible=False, log=print):
+    """The first start in a folder that takes no settings file: the shortcut offer,
+    then, over the shown window, the notice that nothing will be kept. Told before the
+    offer had closed, the notice would be lost inside it, and as the file is never
+    written, every start would be a first run that never says why."""
+    app = os.path.join(out_dir, "locked-app")
+    prepare_app_dir(win_build, app, None)
+    with folder_taking_no_new_file(app) as wrapper:
+        session = Session(app, visible, wrapper)
+        try:
+            session.start()
+            wait_until(session, lambda shot: box_shown(shot, (0, 0)), 60, "the shortcut offer did not open")
+            session.shot().save_png(os.path.join(out_dir, "09-locked-offer.png"))
+            session.key("Escape")
+            shot, origin = wait_for_board(session, near=CENTRED_WINDOW)
+            shot = wait_until(session, lambda shot: box_shown(shot, origin), 10,
+                              "no notice that the settings file cannot be written")
+            shot.save_png(os.path.join(out_dir, "10-locked-notice.png"))
+            session.key("Return")
+            wait_until(session, lambda shot: not box_shown(shot, origin), 15, "the notice did not close")
+            session.key("alt+F4")
+            check(session.wait_exit(30), "the program did not end after Alt+F4")
+        finally:
+            session.stop()
+    left = sorted(os.listdir(app))
+    check("kotopai.ini" not in left and not any(name.startswith("~kp") for name in left),
+          "the folder took a file after all: %s" % left)

@@ -20,8 +20,10 @@ def free_display():
 
 
 class Session:
-    def __init__(self, app_dir, visible=False):
+    def __init__(self, app_dir, visible=False, wrapper=()):
+        """wrapper: a command that every Wine program of the session runs under."""
         self.app_dir = app_dir
+        self.wrapper = list(wrapper)
         self.xvfb = None
         if visible and os.environ.get("DISPLAY"):
             self.display = os.environ["DISPLAY"]
@@ -40,10 +42,13 @@ class Session:
 
     # --- the program -------------------------------------------------------------
     def start(self):
-        subprocess.run([os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True, env=self.env)
+        # A Wine server left running would serve this session with its own rights.
+        self.stop_wine()
+        subprocess.run(self.wrapper + [os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True,
+                       env=self.env)
         self.started_at = time.monotonic()
         self.game = subprocess.Popen(
-            [os.path.join(ROOT, "scripts", "wine-run"), "explorer",
+            self.wrapper + [os.path.join(ROOT, "scripts", "wine-run"), "explorer",
              "/desktop=%s,%dx%d" % ((DESKTOP,) + DESKTOP_SIZE), "kotopai.exe"],
             cwd=self.app_dir, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 60
@@ -63,11 +68,14 @@ class Session:
         except subprocess.TimeoutExpired:
             return False
 
+    def stop_wine(self):
+        subprocess.run(["wineserver", "-k"], env=dict(self.env, WINEPREFIX=os.path.join(
+            ROOT, "build", "wineprefix")), stderr=subprocess.DEVNULL)
+
     def stop(self):
         if self.game and self.game.poll() is None:
             self.game.kill()
-        subprocess.run(["wineserver", "-k"], env=dict(self.env, WINEPREFIX=os.path.join(
-            ROOT, "build", "wineprefix")), stderr=subprocess.DEVNULL)
+        self.stop_wine()
         if self.xvfb:
             self.xvfb.terminate()
             self.xvfb.wait()
