@@ -29,9 +29,14 @@ set(SYSTEM_LIBS gdi32 comctl32 comdlg32 ${DELAYED_LIBRARIES} ole32 uuid advapi32
 # The program's own functions with arrays on the stack check a guard before they
 # return, so an overflow ends the program instead of running on. The guard and its
 # check come from shell/stack_guard.cpp, not from GCC's libssp, whose set-up loads the
-# crypto provider at start. The linker keeps its defaults of ASLR and DEP
-# (DllCharacteristics 0x140).
+# crypto provider at start.
 set(HARDENING -fstack-protector-strong)
+# No code of these programs registers a frame-based exception handler: C++ exceptions
+# unwind through DWARF tables, and the C runtime's handler is an unhandled-exception
+# filter. So the images say they have none (NO_SEH), and Windows refuses a handler
+# record that points into them, as one planted by an overflow would. With the
+# linker's defaults of ASLR and DEP, DllCharacteristics is 0x540.
+add_link_options(-Wl,--no-seh)
 
 add_library(kotopai_rules STATIC ${RULES_SOURCES})
 target_include_directories(kotopai_rules PUBLIC ${CMAKE_SOURCE_DIR}/rules)
