@@ -117,6 +117,14 @@ add_executable(rules_tests ${RULES_TEST_SOURCES})
 target_link_libraries(rules_tests PRIVATE rules_test_support kotopai_rules fake_platform gtest_main)
 add_test(NAME rules_tests COMMAND rules_tests)
 
+# Each test program's limit, some five times its longest run seen while other builds
+# kept a 2-core machine busy: a hang ends that program and the run goes on, long
+# before CI's own limit. The two that play whole games take longer.
+set(TEST_TIMEOUT_DEFAULT 120)
+set(TEST_TIMEOUT_game 360)
+set(TEST_TIMEOUT_robustness 600)
+set_tests_properties(rules_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
+
 # Each folder of tests/win is one test program linked with the whole game and its resources.
 # tests/win/support holds what they share (their main, the box catcher, the cue sink).
 file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
@@ -140,7 +148,11 @@ foreach(dir ${WIN_TEST_DIRS})
   set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
   add_dependencies(${name}_tests kotopai)
   add_test(NAME ${name}_tests COMMAND ${name}_tests)
-  set_tests_properties(${name}_tests PROPERTIES TIMEOUT 900)
+  set(timeout ${TEST_TIMEOUT_DEFAULT})
+  if(DEFINED TEST_TIMEOUT_${name})
+    set(timeout ${TEST_TIMEOUT_${name}})
+  endif()
+  set_tests_properties(${name}_tests PROPERTIES TIMEOUT ${timeout})
 endforeach()
 
 # Console benchmarks of the Windows side (one program per file), run by hand under Wine.
