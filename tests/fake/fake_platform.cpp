@@ -183,10 +183,6 @@ void run_wait_action() {
   if (action) action();
 }
 
-}  // namespace
-
-namespace {
-
 // A stopped worker ends within milliseconds. One that has not ended by far later
 // never will (say a test failed before letting it go), and joining it would hang the
 // run with the failure unreported: the run ends here, saying why.
