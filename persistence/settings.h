@@ -8,7 +8,8 @@ void ini_path(const char* file_name, char* path /* MAX_PATH bytes */);
 void path_beside(const char* program_path, const char* file_name, char* path /* MAX_PATH bytes */);
 int ini_exists(const char* file_name);
 // 1 when what is written will be kept: the file opens for writing, or there is none
-// yet and its folder takes one. Asking makes and changes nothing.
+// yet and its folder takes one. Asking leaves the file as it was and no file behind,
+// though a folder asked to take one gets a new modified time.
 int ini_writable(const char* file_name);
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name);
 void ini_get_string(const char* section, const char* key, const char* default_value,

@@ -2,5 +2,7 @@
 #pragma once
 
 // 1 when the file at path opens for writing or, when there is none yet, when its
-// folder takes a new file; else 0. Nothing is made, changed or left behind.
+// folder takes a new file; else 0. An existing file keeps its bytes and its time,
+// and nothing is left behind; but asking a folder makes a file there and deletes it,
+// which changes the folder's modified time.
 int file_writable(const char* path);

@@ -2,11 +2,11 @@
 # Makes a project prefix once, and brings one made by an older version of this script
 # up to date: Japanese code page, font replacements for the faces the program asks
 # for, Wine's Marlett for the caption buttons, and no Mono/Gecko installers. The tests'
-# prefix keeps its user folders inside itself; the player's keeps Wine's file types
-# off the host.
+# prefix keeps its user folders inside itself and starts no debugger for a program
+# that crashes; the player's keeps Wine's file types off the host.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-stamp="$WINEPREFIX/.kotopai-ready-3"
+stamp="$WINEPREFIX/.kotopai-ready-4"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$(dirname "$WINEPREFIX")"
@@ -54,6 +54,11 @@ reg=$(mktemp --suffix=.reg)
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Audio"=""\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n' "$KOTOPAI_DESKTOP"
+    # A program that crashes ends at once with its exception code, which the test
+    # that started it then reports. Wine would start its debugger (this key's
+    # "winedbg --auto"), whose crash window waits for a person; SetErrorMode does not
+    # stop it. With no command to start, the crash goes to the default handler.
+    printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug]\r\n"Debugger"=""\r\n'
   fi
   if [ -n "${KOTOPAI_PLAYER:-}" ]; then
     # The menu builder makes launchers of the player's shortcuts, but must not make

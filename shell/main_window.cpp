@@ -38,6 +38,7 @@ void on_timer(UINT_PTR id) {
     case TIMER_CLOCK: show_clock(); break;
     case TIMER_REMOVE: removal_tick(); break;
     case TIMER_ELAPSED: elapsed_tick(); break;
+    case TIMER_SETTINGS_CHECK: settings_check_tick(main_window); break;
   }
 }
 
@@ -53,7 +54,6 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     // At a session's end the process may be ended without WM_DESTROY.
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: if (wparam) keep_settings_at_session_end(window); return 0;
-    case WM_SETTINGS_NOTICE: show_settings_notice(window); return 0;
     case WM_PAINT: return on_paint(window);
     case WM_MOVE: note_main_window_moved(window); return 0;
     case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;

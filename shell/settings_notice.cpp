@@ -6,10 +6,11 @@
 #include "modal_boxes.h"
 #include "settings.h"
 
-void ask_for_settings_notice(HWND window) {
-  if (!ini_writable(SETTINGS_FILE_NAME)) PostMessageA(window, WM_SETTINGS_NOTICE, 0, 0);
-}
+int settings_checks_left = 0;
 
+namespace {
+
+// The one box, owned by the main window, naming the file.
 void show_settings_notice(HWND window) {
   char path[MAX_PATH];
   ini_path(SETTINGS_FILE_NAME, path);
@@ -21,3 +22,25 @@ void show_settings_notice(HWND window) {
            path);
   show_modal_message(window, text, "設定ファイル");
 }
+
+}  // namespace
+
+// A virus scanner or a backup program that holds the file as the game starts lets
+// go of it within a moment: the player is told only of a file that stays unwritable.
+// The checks come from a timer, so the window's creation never waits for them.
+void ask_for_settings_notice(HWND window) {
+  settings_checks_left = 0;
+  if (ini_writable(SETTINGS_FILE_NAME)) return;
+  settings_checks_left = SETTINGS_CHECKS - 1;
+  SetTimer(window, TIMER_SETTINGS_CHECK, SETTINGS_CHECK_PERIOD_MS, nullptr);
+}
+
+void settings_check_tick(HWND window) {
+  if (settings_checks_left <= 0 || modal_box_open()) return;   // a box shown now would be lost
+  const int writable = ini_writable(SETTINGS_FILE_NAME);
+  if (!writable && --settings_checks_left > 0) return;
+  settings_checks_left = 0;
+  KillTimer(window, TIMER_SETTINGS_CHECK);
+  if (!writable) show_settings_notice(window);
+}
+

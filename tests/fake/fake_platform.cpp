@@ -3,6 +3,8 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -181,18 +183,33 @@ void run_wait_action() {
   if (action) action();
 }
 
+// A stopped worker ends within milliseconds. One that has not ended by far later
+// never will (say a test failed before letting it go), and joining it would hang the
+// run with the failure unreported: the run ends here, saying why.
+constexpr int WORKER_END_LIMIT_MS = 20000;
+
+void end_run_if_running(ThreadHandle thread) {
+  if (!fake::thread_running(thread)) return;
+  std::fprintf(stderr, "\nfake platform: the hint worker did not end within %d ms of its stop; "
+               "the run ends here\n", WORKER_END_LIMIT_MS);
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(EXIT_FAILURE);
+}
+
 }  // namespace
 
 void platform_thread_wait(ThreadHandle thread) {
   if (!thread) return;
   run_wait_action();
   if (!still_live(thread)) return;
-  const std::shared_ptr<std::atomic<bool>> done = static_cast<FakeThread*>(thread)->done;
-  fake::wait_until([&done] { return done->load(); }, 60000);
+  fake::wait_until([thread] { return !fake::thread_running(thread); }, WORKER_END_LIMIT_MS);
+  end_run_if_running(thread);
 }
 
 void platform_thread_release(ThreadHandle thread) {
   if (!thread || !still_live(thread)) return;
+  end_run_if_running(thread);
   FakeThread* handle = static_cast<FakeThread*>(thread);
   handle->thread.join();   // it has returned, or is about to
   {

@@ -96,7 +96,7 @@ FILETIME written_at(const std::string& path) {
 
 // Asking whether the settings will be kept writes nothing: the file keeps its bytes
 // and its time, and no other file comes or stays in the folder.
-TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoTrace) {
+TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoFileBehind) {
   const std::vector<std::string> before = files_beside_program();
   EXPECT_EQ(1, ini_writable(SETTINGS_FILE_NAME));   // no file yet, in a folder that takes one
   EXPECT_EQ(before, files_beside_program());

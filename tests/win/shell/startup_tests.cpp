@@ -8,6 +8,7 @@
 #include "main_window_harness.h"
 #include "resource.h"
 #include "shell_state.h"
+#include "stack_guard.h"
 #include "tile_windows.h"
 #include "window_position.h"
 
@@ -230,7 +231,13 @@ __attribute__((noinline)) int write_past_array() {
   return bytes[0];
 }
 
-TEST(StackGuard, AnArrayOverrunEndsTheRunWithTheBrokenGuardCode) {
+// The guard is no value an attacker knows, whether the system gave a random one or
+// the set-up had to make its own.
+TEST(StackGuard, IsNoKnownValueAndAnArrayOverrunEndsTheRunWithTheBrokenGuardCode) {
+  for (UINT_PTR guard : {reinterpret_cast<UINT_PTR>(__stack_chk_guard), UINT_PTR{stack_guard_fallback()}}) {
+    EXPECT_NE(STACK_GUARD_START, guard);
+    EXPECT_NE(0u, guard);
+  }
   testing::FLAGS_gtest_death_test_style = "threadsafe";
   EXPECT_EXIT(write_past_array(), testing::ExitedWithCode(static_cast<int>(STATUS_STACK_BUFFER_OVERRUN)), "");
 }
