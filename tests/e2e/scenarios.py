@@ -3,8 +3,8 @@ import os
 import time
 
 import solver
-from screen import (FACE_H, FACE_W, find_client_origin, load_faces, recognise, tile_frame_matches,
-                    tile_origin)
+from screen import (COLS, FACE_H, FACE_W, ROWS, TILE_H, TILE_W, PixelReader, find_client_origin,
+                    load_faces, recognise, tile_frame_matches, tile_origin)
 from session import WINDOW_POS, Session, prepare_app_dir, read_ini
 
 FIRST_RUN_DONE = "[ShellLink]\nSTARTUP=0\nDESKTOP=0\nSTARTMENU=0\n"
@@ -107,6 +107,58 @@ def read_full_board(session, origin, faces_art, seconds=10):
         time.sleep(0.3)
 
 
+HINT_GREEN = (0, 255, 0)
+HINT_LIT, HINT_DARK = 1.0, 0.5      # seconds: each pair lit, then every tile dark
+RHYTHM_SLACK = 0.15
+EDGE_BLUR = 0.03    # seconds: a run is timed only where samples at both ends came this close
+
+
+def ground_point(origin, slot, face_pixels):
+    """A point of the tile's face that shows its ground colour, so its look."""
+    index = next(k for k, (_, is_ground) in enumerate(face_pixels) if is_ground)
+    x, y = tile_origin(slot)
+    return origin[0] + x + index % FACE_W, origin[1] + y + index // FACE_W
+
+
+def hint_runs(session, origin, faces, faces_art, seconds=8.0, period=0.01):
+    """Starts the hint with a right click on the board beside the tiles, with the
+    pointer left there (off the menu bar), and samples the ground of every tile. Returns
+    the runs seen whole, in order, as (lit, length, blur): blur is how far the length may
+    be off, from the gaps between the samples at the run's two ends."""
+    slots = sorted(faces)
+    points = [ground_point(origin, slot, faces_art[faces[slot]]) for slot in slots]
+    left, top = origin[0] + tile_origin(0)[0], origin[1] + tile_origin(0)[1]
+    right = origin[0] + tile_origin(COLS - 1)[0] + TILE_W
+    bottom = origin[1] + tile_origin(COLS * ROWS - 1)[1] + TILE_H
+    reader = PixelReader(session.display, session.window, left, top, right - left, bottom - top)
+    samples = []
+    try:
+        session.click(origin[0] + 400, origin[1] + 30, button=3)
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            before = time.monotonic()
+            lit = HINT_GREEN in reader.read(points)
+            samples.append(((before + time.monotonic()) / 2, lit))
+            time.sleep(max(0.0, before + period - time.monotonic()))
+    finally:
+        reader.close()
+    edges = [((t0 + t1) / 2, (t1 - t0) / 2, now)        # (time, blur, lit after it)
+             for (t0, was), (t1, now) in zip(samples, samples[1:]) if now != was]
+    return [(a[2], b[0] - a[0], a[1] + b[1]) for a, b in zip(edges, edges[1:])]
+
+
+def check_hint_rhythm(session, origin, faces, faces_art, log):
+    runs = hint_runs(session, origin, faces, faces_art)
+    lit = [length for on, length, blur in runs if on and blur <= EDGE_BLUR]
+    dark = [length for on, length, blur in runs if not on and blur <= EDGE_BLUR]
+    shown = "lit %s ms, dark %s ms" % tuple([round(v * 1000) for v in runs] for runs in (lit, dark))
+    log("e2e: hint on screen: " + shown)
+    check(len(lit) >= 3 and len(dark) >= 3, "too few whole runs of the hint were seen: " + shown)
+    check(all(abs(v - HINT_LIT) <= RHYTHM_SLACK * HINT_LIT for v in lit) and
+          all(abs(v - HINT_DARK) <= RHYTHM_SLACK * HINT_DARK for v in dark),
+          "the hint's rhythm on screen is not 1 s lit, 0.5 s dark: " + shown)
+
+
 def play_easy_game(win_build, out_dir, visible=False, log=print):
     """An easy deal played to the cleared state; a name typed into the ranking."""
     faces_art = load_faces()
@@ -122,6 +174,7 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
         moves = solver.plan(faces)
         check(moves is not None, "found no way to clear the easy deal")
         log("e2e: board read, %d moves planned" % len(moves))
+        check_hint_rhythm(session, origin, faces, faces_art, log)   # the first pick stops it
         started = time.monotonic()
         for number, (a, b) in enumerate(moves):
             session.click(*tile_point(origin, a))
