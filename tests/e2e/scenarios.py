@@ -1,11 +1,12 @@
 """Whole games played from outside the program, as a player meets it."""
 import os
+import pathlib
 import time
 
 import solver
 from screen import (COLS, FACE_H, FACE_W, ROWS, TILE_H, TILE_W, PixelReader, find_client_origin,
                     load_faces, recognise, tile_frame_matches, tile_origin)
-from session import WINDOW_POS, Session, prepare_app_dir, read_ini
+from session import WINDOW_POS, Session, prepare_app_dir, read_ini, stand_in_opener
 
 FIRST_RUN_DONE = "[ShellLink]\nSTARTUP=0\nDESKTOP=0\nSTARTMENU=0\n"
 
@@ -79,13 +80,13 @@ def read_board(session, origin, faces_art):
     return faces
 
 
-def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini=""):
+def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini="", path_first=None):
     """The program started in a folder of its own with the given switches, its board
     on screen; returns the session, the client origin and the first screenshot."""
     app = os.path.join(out_dir, name)
     prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=%d\n"
                     "[SOUND]\nsound=%d\n" % (WINDOW_POS + (mode, sound)) + extra_ini)
-    session = Session(app, visible)
+    session = Session(app, visible, path_first)
     try:
         session.start()
         shot, origin = wait_for_board(session)
@@ -159,10 +160,25 @@ def check_hint_rhythm(session, origin, faces, faces_art, log):
           "the hint's rhythm on screen is not 1 s lit, 0.5 s dark: " + shown)
 
 
+def check_help_opens(session, opened):
+    """F1 hands the help file to the desktop's opener, through the prefix's own
+    association of web pages."""
+    session.key("F1")
+    deadline = time.monotonic() + 30
+    while not os.path.exists(opened) and time.monotonic() < deadline:
+        time.sleep(0.2)
+    time.sleep(0.2)   # the whole line written
+    expected = pathlib.Path(session.app_dir, "help", "kotopai.htm").as_uri()
+    got = open(opened).read().split("\n") if os.path.exists(opened) else []
+    check(got[:1] == [expected], "F1 opened %r, not %r" % (got, expected))
+
+
 def play_easy_game(win_build, out_dir, visible=False, log=print):
     """An easy deal played to the cleared state; a name typed into the ranking."""
     faces_art = load_faces()
-    session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible)
+    opened = stand_in_opener(os.path.join(out_dir, "opener"))
+    session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible,
+                                       path_first=os.path.dirname(opened))
     try:
         shot.save_png(os.path.join(out_dir, "01-start.png"))
         faces = read_full_board(session, origin, faces_art)
@@ -174,7 +190,8 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
         moves = solver.plan(faces)
         check(moves is not None, "found no way to clear the easy deal")
         log("e2e: board read, %d moves planned" % len(moves))
-        check_hint_rhythm(session, origin, faces, faces_art, log)   # the first pick stops it
+        check_hint_rhythm(session, origin, faces, faces_art, log)
+        check_help_opens(session, opened)   # F1 stops the hint, as every key does
         started = time.monotonic()
         for number, (a, b) in enumerate(moves):
             session.click(*tile_point(origin, a))
