@@ -112,6 +112,7 @@ HINT_GREEN = (0, 255, 0)
 HINT_LIT, HINT_DARK = 1.0, 0.5      # seconds: each pair lit, then every tile dark
 RHYTHM_SLACK = 0.15
 EDGE_BLUR = 0.03    # seconds: a run is timed only where samples at both ends came this close
+RHYTHM_TRIES = 4
 
 
 def ground_point(origin, slot, face_pixels):
@@ -121,7 +122,7 @@ def ground_point(origin, slot, face_pixels):
     return origin[0] + x + index % FACE_W, origin[1] + y + index // FACE_W
 
 
-def hint_runs(session, origin, faces, faces_art, seconds=8.0, period=0.01):
+def hint_runs(session, origin, faces, faces_art, seconds=7.0, period=0.01):
     """Starts the hint with a right click on the board beside the tiles, with the
     pointer left there (off the menu bar), and samples the ground of every tile. Returns
     the runs seen whole, in order, as (lit, length, blur): blur is how far the length may
@@ -149,15 +150,23 @@ def hint_runs(session, origin, faces, faces_art, seconds=8.0, period=0.01):
 
 
 def check_hint_rhythm(session, origin, faces, faces_art, log):
-    runs = hint_runs(session, origin, faces, faces_art)
-    lit = [length for on, length, blur in runs if on and blur <= EDGE_BLUR]
-    dark = [length for on, length, blur in runs if not on and blur <= EDGE_BLUR]
-    shown = "lit %s ms, dark %s ms" % tuple([round(v * 1000) for v in runs] for runs in (lit, dark))
-    log("e2e: hint on screen: " + shown)
-    check(len(lit) >= 3 and len(dark) >= 3, "too few whole runs of the hint were seen: " + shown)
-    check(all(abs(v - HINT_LIT) <= RHYTHM_SLACK * HINT_LIT for v in lit) and
-          all(abs(v - HINT_DARK) <= RHYTHM_SLACK * HINT_DARK for v in dark),
-          "the hint's rhythm on screen is not 1 s lit, 0.5 s dark: " + shown)
+    """Every whole lit run and dark run of one sampling of the hint is within 15 % of
+    1 s and 0.5 s. A machine under load now and then holds one mark back by a few
+    hundred ms, so a sampling with a run off is made again, the hint started afresh; a
+    mark drawn at the wrong moment by the program puts a run off in every one."""
+    seen = []
+    for _ in range(RHYTHM_TRIES):
+        runs = hint_runs(session, origin, faces, faces_art)
+        lit = [length for on, length, blur in runs if on and blur <= EDGE_BLUR]
+        dark = [length for on, length, blur in runs if not on and blur <= EDGE_BLUR]
+        seen.append("lit %s ms, dark %s ms" % tuple([round(v * 1000) for v in lengths]
+                                                      for lengths in (lit, dark)))
+        log("e2e: hint on screen: " + seen[-1])
+        if (len(lit) >= 3 and len(dark) >= 3 and
+                all(abs(v - HINT_LIT) <= RHYTHM_SLACK * HINT_LIT for v in lit) and
+                all(abs(v - HINT_DARK) <= RHYTHM_SLACK * HINT_DARK for v in dark)):
+            return
+    raise Failure("the hint's rhythm on screen is not 1 s lit, 0.5 s dark: " + "; ".join(seen))
 
 
 def check_help_opens(session, opened):
