@@ -28,8 +28,8 @@ bool is_tile_picture(int image_id) {
   return image_id >= IDB_PAI_FIRST && image_id < IDB_PAI_FIRST + TILE_COUNT;
 }
 
-// A function-local static makes the first look-up safe when the hint worker and the
-// user-interface thread reach it at once.
+// A function-local static makes the first look-up safe should two threads reach it
+// at once.
 TilePicture* picture_of(int image_id) {
   static const bool found = [] {
     for (int t = 0; t < TILE_COUNT; ++t) find_stored(pictures[t], IDB_PAI_FIRST + t);
@@ -44,8 +44,7 @@ const unsigned char* current(const TilePicture& picture) {
   return own ? own : picture.stored;
 }
 
-// The hint worker and the user-interface thread may both make the first copy; one
-// of them is kept.
+// Should two threads make the first copy at once, one of them is kept.
 unsigned char* own_copy(TilePicture& picture) {
   unsigned char* own = picture.own.load(std::memory_order_acquire);
   if (own || !picture.stored) return own;
@@ -112,8 +111,8 @@ void pai_recolor(HWND window, HPALETTE palette, int image_id, int a, int b, int 
   recolor_tile(image_id, Recolor(a, b, c, d));
 }
 
-// Draws through the window's own DC, so the new look is on the screen before the
-// call returns; the hint worker relies on that when it sleeps right after.
+// Draws through the window's own DC, so the new look is drawn before the call
+// returns, not at the window's next paint: the hint's marks are timed from here.
 void pai_recolor_draw(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d) {
   if (!recolor_tile(image_id, Recolor(a, b, c, d))) return;
   if (!window) return;   // a null window would mean the whole screen's DC

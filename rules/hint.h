@@ -12,6 +12,9 @@ void hint_start(WindowHandle main_window);
 // Safe to call again from inside its own wait.
 void hint_stop();
 int hint_worker(void* main_window);
+// On the main window's thread, for a step of platform_report_pair: lights the pair
+// or puts it back, unless that hint has been stopped or replaced since.
+void hint_show_pair(unsigned hint, int first, int second, int lit);
 // On the main window's thread, for a verdict of platform_report_stuck: the "stuck"
 // box, unless that hint has been stopped or replaced since.
 void hint_show_stuck(WindowHandle main_window, unsigned hint);

@@ -38,6 +38,12 @@ void platform_thread_wait(ThreadHandle thread);
 // Releases the handle of a thread that has returned.
 void platform_thread_release(ThreadHandle thread);
 
+// Hands one step of the hint's display, timed by the worker numbered hint, to the
+// main window's own thread, which draws it through hint_show_pair as soon as it
+// takes it, if that hint is still the current one: the tiles of slots first and
+// second lit (lit 1) or put back (lit 0). Returns at once.
+void platform_report_pair(WindowHandle main_window, unsigned hint, int first, int second, int lit);
+
 // Hands the hint's "stuck" verdict, found by the worker numbered hint, to the main
 // window's own thread, which shows it later through hint_show_stuck if that hint is
 // still the current one. Returns at once.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes a project prefix once, and brings one made by an older version of this script
 # up to date: Japanese code page, font replacements for the faces the program asks
-# for, Wine's Marlett for the caption buttons, and no Mono/Gecko installers. The tests'
-# prefix keeps its user folders inside itself and starts no debugger for a program
-# that crashes; the player's keeps Wine's file types off the host.
+# for, Wine's Marlett for the caption buttons, web pages opened by Wine's browser, and
+# no Mono/Gecko installers. The tests' prefix keeps its user folders inside itself and
+# starts no debugger for a program that crashes; the player's keeps Wine's file types
+# off the host.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.kotopai-ready-4"
@@ -48,6 +49,13 @@ reg=$(mktemp --suffix=.reg)
   printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n'
   printf '"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n'
   printf '"MS UI Gothic"="IPAPGothic"\r\n\r\n'
+  # The help file is a web page. Its type is registered with Wine's HTML engine,
+  # which is left out, so without these the shell finds no program for it. Wine's
+  # browser hands it on to the desktop's opener (xdg-open). Neither prefix turns this
+  # into a file type of the host: the tests' has no menu builder, and the player's
+  # forbids it just below.
+  printf '[HKEY_CLASSES_ROOT\\.htm]\r\n@="htmlfile"\r\n\r\n'
+  printf '[HKEY_CLASSES_ROOT\\.html]\r\n@="htmlfile"\r\n\r\n'
   if [ -n "${KOTOPAI_DESKTOP:-}" ]; then
     # The tests' prefix: no sound device (PlaySound then fails silently) and one
     # virtual desktop for every program.

@@ -65,6 +65,7 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_RBUTTONDOWN: SendMessageA(window, WM_COMMAND, IDM_HINT, 0); return 0;
     case WM_PAI_CLICK: on_pai_click(window, reinterpret_cast<HWND>(lparam)); return 0;
     case WM_HINT_STUCK: hint_show_stuck(window, static_cast<unsigned>(wparam)); return 0;
+    case WM_HINT_PAIR: show_reported_pair(wparam, lparam); return 0;
     default: return DefWindowProcA(window, message, wparam, lparam);
   }
 }

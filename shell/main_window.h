@@ -4,6 +4,10 @@
 
 // Posted by the hint worker with its number as wParam: the board is stuck.
 constexpr UINT WM_HINT_STUCK = WM_USER + 3;
+// Posted by the hint worker with its number as wParam: a pair to light or put back,
+// drawn by show_reported_pair.
+constexpr UINT WM_HINT_PAIR = WM_USER + 4;
+void show_reported_pair(WPARAM wparam, LPARAM lparam);
 
 LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -1,7 +1,9 @@
 // The Windows side of the operations that the game rules declare: line drawing,
-// showing windows, message boxes and the hint worker's thread and stop request.
+// showing windows, message boxes, the hint worker's thread and stop request, and
+// what the worker hands to the main window's thread.
 #include <windows.h>
 #include "drawn_line.h"
+#include "hint.h"
 #include "main_window.h"
 #include "modal_boxes.h"
 #include "platform.h"
@@ -81,6 +83,20 @@ void platform_thread_wait(ThreadHandle thread) {
 
 void platform_thread_release(ThreadHandle thread) {
   if (thread) CloseHandle(static_cast<HANDLE>(thread));
+}
+
+// The two slots (below 256) in the low word, lit in the high word.
+void platform_report_pair(WindowHandle main_window, unsigned hint, int first, int second, int lit) {
+  PostMessageA(static_cast<HWND>(main_window), WM_HINT_PAIR, hint,
+               MAKELPARAM(MAKEWORD(first, second), lit));
+}
+
+// The mark leaves this thread's batch of drawing calls at once, so it is on the
+// screen for the whole time the worker gives it.
+void show_reported_pair(WPARAM wparam, LPARAM lparam) {
+  hint_show_pair(static_cast<unsigned>(wparam), LOBYTE(LOWORD(lparam)), HIBYTE(LOWORD(lparam)),
+                 HIWORD(lparam));
+  GdiFlush();
 }
 
 void platform_report_stuck(WindowHandle main_window, unsigned hint) {

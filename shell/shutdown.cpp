@@ -52,7 +52,7 @@ void delete_palettes() {
 
 void shutdown_main_window(HWND window) {
   if (!back_dc) return;   // already shut down
-  hint_stop();            // the worker draws with the palettes deleted below
+  hint_stop();            // its wipe draws with the palettes deleted below
   free_drawing_objects();
   save_position_and_switches();
   delete_palettes();

@@ -1,13 +1,14 @@
 """Whole games played from outside the program, as a player meets it."""
 import contextlib
 import os
+import pathlib
 import subprocess
 import time
 
 import solver
-from screen import (FACE_H, FACE_W, find_client_origin, load_faces, recognise, tile_frame_matches,
-                    tile_origin)
-from session import WINDOW_POS, Session, prepare_app_dir, read_ini
+from screen import (COLS, FACE_H, FACE_W, ROWS, TILE_H, TILE_W, PixelReader, find_client_origin,
+                    load_faces, recognise, tile_frame_matches, tile_origin)
+from session import WINDOW_POS, Session, prepare_app_dir, read_ini, stand_in_opener
 
 FIRST_RUN_DONE = "[ShellLink]\nSTARTUP=0\nDESKTOP=0\nSTARTMENU=0\n"
 
@@ -85,13 +86,13 @@ def read_board(session, origin, faces_art):
     return faces
 
 
-def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini=""):
+def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini="", path_first=None):
     """The program started in a folder of its own with the given switches, its board
     on screen; returns the session, the client origin and the first screenshot."""
     app = os.path.join(out_dir, name)
     prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=%d\n"
                     "[SOUND]\nsound=%d\n" % (WINDOW_POS + (mode, sound)) + extra_ini)
-    session = Session(app, visible)
+    session = Session(app, visible, path_first)
     try:
         session.start()
         shot, origin = wait_for_board(session)
@@ -113,10 +114,86 @@ def read_full_board(session, origin, faces_art, seconds=10):
         time.sleep(0.3)
 
 
+HINT_GREEN = (0, 255, 0)
+HINT_LIT, HINT_DARK = 1.0, 0.5      # seconds: each pair lit, then every tile dark
+RHYTHM_SLACK = 0.15
+EDGE_BLUR = 0.03    # seconds: a run is timed only where samples at both ends came this close
+RHYTHM_TRIES = 4
+
+
+def ground_point(origin, slot, face_pixels):
+    """A point of the tile's face that shows its ground colour, so its look."""
+    index = next(k for k, (_, is_ground) in enumerate(face_pixels) if is_ground)
+    x, y = tile_origin(slot)
+    return origin[0] + x + index % FACE_W, origin[1] + y + index // FACE_W
+
+
+def hint_runs(session, origin, faces, faces_art, seconds=7.0, period=0.01):
+    """Starts the hint with a right click on the board beside the tiles, with the
+    pointer left there (off the menu bar), and samples the ground of every tile. Returns
+    the runs seen whole, in order, as (lit, length, blur): blur is how far the length may
+    be off, from the gaps between the samples at the run's two ends."""
+    slots = sorted(faces)
+    points = [ground_point(origin, slot, faces_art[faces[slot]]) for slot in slots]
+    left, top = origin[0] + tile_origin(0)[0], origin[1] + tile_origin(0)[1]
+    right = origin[0] + tile_origin(COLS - 1)[0] + TILE_W
+    bottom = origin[1] + tile_origin(COLS * ROWS - 1)[1] + TILE_H
+    reader = PixelReader(session.display, session.window, left, top, right - left, bottom - top)
+    samples = []
+    try:
+        session.click(origin[0] + 400, origin[1] + 30, button=3)
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            before = time.monotonic()
+            lit = HINT_GREEN in reader.read(points)
+            samples.append(((before + time.monotonic()) / 2, lit))
+            time.sleep(max(0.0, before + period - time.monotonic()))
+    finally:
+        reader.close()
+    edges = [((t0 + t1) / 2, (t1 - t0) / 2, now)        # (time, blur, lit after it)
+             for (t0, was), (t1, now) in zip(samples, samples[1:]) if now != was]
+    return [(a[2], b[0] - a[0], a[1] + b[1]) for a, b in zip(edges, edges[1:])]
+
+
+def check_hint_rhythm(session, origin, faces, faces_art, log):
+    """Every whole lit run and dark run of one sampling of the hint is within 15 % of
+    1 s and 0.5 s. A machine under load now and then holds one mark back by a few
+    hundred ms, so a sampling with a run off is made again, the hint started afresh; a
+    mark drawn at the wrong moment by the program puts a run off in every one."""
+    seen = []
+    for _ in range(RHYTHM_TRIES):
+        runs = hint_runs(session, origin, faces, faces_art)
+        lit = [length for on, length, blur in runs if on and blur <= EDGE_BLUR]
+        dark = [length for on, length, blur in runs if not on and blur <= EDGE_BLUR]
+        seen.append("lit %s ms, dark %s ms" % tuple([round(v * 1000) for v in lengths]
+                                                      for lengths in (lit, dark)))
+        log("e2e: hint on screen: " + seen[-1])
+        if (len(lit) >= 3 and len(dark) >= 3 and
+                all(abs(v - HINT_LIT) <= RHYTHM_SLACK * HINT_LIT for v in lit) and
+                all(abs(v - HINT_DARK) <= RHYTHM_SLACK * HINT_DARK for v in dark)):
+            return
+    raise Failure("the hint's rhythm on screen is not 1 s lit, 0.5 s dark: " + "; ".join(seen))
+
+
+def check_help_opens(session, opened):
+    """F1 hands the help file to the desktop's opener, through the prefix's own
+    association of web pages."""
+    session.key("F1")
+    deadline = time.monotonic() + 30
+    while not os.path.exists(opened) and time.monotonic() < deadline:
+        time.sleep(0.2)
+    time.sleep(0.2)   # the whole line written
+    expected = pathlib.Path(session.app_dir, "help", "kotopai.htm").as_uri()
+    got = open(opened).read().split("\n") if os.path.exists(opened) else []
+    check(got[:1] == [expected], "F1 opened %r, not %r" % (got, expected))
+
+
 def play_easy_game(win_build, out_dir, visible=False, log=print):
     """An easy deal played to the cleared state; a name typed into the ranking."""
     faces_art = load_faces()
-    session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible)
+    opened = stand_in_opener(os.path.join(out_dir, "opener"))
+    session, origin, shot = start_game(win_build, out_dir, "easy-app", 1, 1, visible,
+                                       path_first=os.path.dirname(opened))
     try:
         shot.save_png(os.path.join(out_dir, "01-start.png"))
         faces = read_full_board(session, origin, faces_art)
@@ -128,6 +205,8 @@ def play_easy_game(win_build, out_dir, visible=False, log=print):
         moves = solver.plan(faces)
         check(moves is not None, "found no way to clear the easy deal")
         log("e2e: board read, %d moves planned" % len(moves))
+        check_hint_rhythm(session, origin, faces, faces_art, log)
+        check_help_opens(session, opened)   # F1 stops the hint, as every key does
         started = time.monotonic()
         for number, (a, b) in enumerate(moves):
             session.click(*tile_point(origin, a))

@@ -20,8 +20,9 @@ def free_display():
 
 
 class Session:
-    def __init__(self, app_dir, visible=False, wrapper=()):
-        """wrapper: a command that every Wine program of the session runs under."""
+    def __init__(self, app_dir, visible=False, wrapper=(), path_first=None):
+        """wrapper: a command that every Wine program of the session runs under;
+        path_first: a folder searched first for the host's programs (a stand-in opener)."""
         self.app_dir = app_dir
         self.wrapper = list(wrapper)
         self.xvfb = None
@@ -37,6 +38,8 @@ class Session:
                     break
                 time.sleep(0.05)
         self.env = dict(os.environ, DISPLAY=self.display)
+        if path_first:
+            self.env["PATH"] = path_first + os.pathsep + self.env.get("PATH", "")
         self.game = None
         self.window = None
 
@@ -108,6 +111,18 @@ def prepare_app_dir(win_build, target, ini_text):
     if ini_text is not None:
         with open(os.path.join(target, "kotopai.ini"), "w", newline="\r\n") as f:
             f.write(ini_text)
+
+
+def stand_in_opener(folder):
+    """An xdg-open of the test's own in folder, which only writes down what it was
+    asked to open, in folder/opened.txt; returns that file's path."""
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    script = os.path.join(folder, "xdg-open")
+    with open(script, "w") as f:
+        f.write('#!/bin/sh\nprintf \'%s\\n\' "$*" >> "$(dirname "$0")/opened.txt"\n')
+    os.chmod(script, 0o755)
+    return os.path.join(folder, "opened.txt")
 
 
 def read_ini(path):

@@ -20,9 +20,11 @@ std::vector<WindowHandle> shown_log;
 std::vector<fake::Box> box_log;
 std::vector<int> wait_log;
 std::vector<fake::StuckReport> report_log;
+std::vector<fake::PairReport> pair_log;
 std::map<int, int> looks;
 fake::WaitMode wait_mode = fake::WaitMode::real;
 bool thread_start_fails = false;
+bool threads_start_late = false;
 std::function<void()> wait_action;
 std::set<ThreadHandle> live_handles;
 int released_uses = 0;
@@ -35,6 +37,7 @@ struct FakeThread {
   std::thread thread;
   // Shared with the thread, so a released (detached) thread can still mark its end.
   std::shared_ptr<std::atomic<bool>> done;
+  std::shared_ptr<std::atomic<bool>> go;   // the body may run
 };
 
 int look_locked(int image_id) {
@@ -60,6 +63,7 @@ void clear_records() {
   box_log.clear();
   wait_log.clear();
   report_log.clear();
+  pair_log.clear();
 }
 
 void reset() {
@@ -68,6 +72,7 @@ void reset() {
   looks.clear();
   wait_mode = WaitMode::real;
   thread_start_fails = false;
+  threads_start_late = false;
   wait_action = nullptr;
   released_uses = 0;
 }
@@ -78,6 +83,13 @@ std::vector<WindowHandle> shown_windows() { return copy_locked(shown_log); }
 std::vector<Box> boxes() { return copy_locked(box_log); }
 std::vector<int> waits() { return copy_locked(wait_log); }
 std::vector<StuckReport> stuck_reports() { return copy_locked(report_log); }
+
+std::vector<PairReport> take_pair_reports() {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  std::vector<PairReport> taken;
+  taken.swap(pair_log);
+  return taken;
+}
 
 int look(int image_id) {
   std::lock_guard<std::mutex> lock(records_mutex);
@@ -92,6 +104,11 @@ void set_wait_mode(WaitMode mode) {
 void set_thread_start_fails(bool fails) {
   std::lock_guard<std::mutex> lock(records_mutex);
   thread_start_fails = fails;
+}
+
+void set_threads_start_late(bool late) {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  threads_start_late = late;
 }
 
 void set_wait_action(std::function<void()> action) {
@@ -147,14 +164,18 @@ void platform_message_box(WindowHandle owner, const char* text, const char* capt
 }
 
 ThreadHandle platform_thread_start(int (*body)(void*), void* argument) {
+  bool late;
   {
     std::lock_guard<std::mutex> lock(records_mutex);
     if (thread_start_fails) return nullptr;
+    late = threads_start_late;
   }
   FakeThread* handle = new FakeThread;
   handle->done = std::make_shared<std::atomic<bool>>(false);
-  std::shared_ptr<std::atomic<bool>> done = handle->done;
-  handle->thread = std::thread([body, argument, done] {
+  handle->go = std::make_shared<std::atomic<bool>>(!late);
+  std::shared_ptr<std::atomic<bool>> done = handle->done, go = handle->go;
+  handle->thread = std::thread([body, argument, done, go] {
+    fake::wait_until([&go] { return go->load(); }, 60000);
     body(argument);
     done->store(true);
   });
@@ -203,6 +224,7 @@ void platform_thread_wait(ThreadHandle thread) {
   if (!thread) return;
   run_wait_action();
   if (!still_live(thread)) return;
+  static_cast<FakeThread*>(thread)->go->store(true);
   fake::wait_until([thread] { return !fake::thread_running(thread); }, WORKER_END_LIMIT_MS);
   end_run_if_running(thread);
 }
@@ -211,12 +233,18 @@ void platform_thread_release(ThreadHandle thread) {
   if (!thread || !still_live(thread)) return;
   end_run_if_running(thread);
   FakeThread* handle = static_cast<FakeThread*>(thread);
+  handle->go->store(true);
   handle->thread.join();   // it has returned, or is about to
   {
     std::lock_guard<std::mutex> lock(records_mutex);
     live_handles.erase(thread);
   }
   delete handle;
+}
+
+void platform_report_pair(WindowHandle main_window, unsigned hint, int first, int second, int lit) {
+  std::lock_guard<std::mutex> lock(records_mutex);
+  pair_log.push_back(fake::PairReport{main_window, hint, first, second, lit});
 }
 
 void platform_report_stuck(WindowHandle main_window, unsigned hint) {

@@ -1,5 +1,5 @@
-// The hint: scan order and marks, the stuck message, the dropped pick, and the
-// cooperative stop in every phase of the worker.
+// The hint: scan order and marks, drawn by the main window's thread, the stuck
+// message, the dropped pick, and the cooperative stop in every phase of the worker.
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -44,6 +44,18 @@ int lit_tiles() {
   return lit;
 }
 
+// Draws the steps the worker handed over, as the main window's thread does when it
+// takes them from its queue.
+void show_pairs(const std::vector<fake::PairReport>& steps) {
+  for (const fake::PairReport& r : steps) hint_show_pair(r.hint, r.first, r.second, r.lit);
+}
+
+std::vector<fake::PairReport> take_pairs() {
+  std::vector<fake::PairReport> steps = fake::take_pair_reports();
+  show_pairs(steps);
+  return steps;
+}
+
 // Runs hint_stop on another thread and tells whether it came back in time.
 bool stop_returns_within(int ms) {
   auto done = std::make_shared<std::atomic<bool>>(false);
@@ -65,6 +77,7 @@ TEST_F(HintTest, LightsEveryRemovablePairInScanOrder) {
   fake::set_wait_mode(fake::WaitMode::instant);
   hint_start(MAIN_WINDOW);
   ASSERT_TRUE(fake::wait_until(scan_finished));
+  for (const fake::PairReport& r : take_pairs()) EXPECT_EQ(MAIN_WINDOW, r.main_window);
   hint_stop();
   const int pairs[4][2] = {{5, 0}, {10, 0}, {10, 5}, {21, 20}};
   std::vector<Mark> expected;
@@ -110,18 +123,22 @@ TEST_F(HintTest, DropsThePickBeforeTheScan) {
 
 // The worker hands its verdict to the main window's thread, which shows the box
 // only while that hint is still the current one: a stop (every key, command and
-// first pick) or a new hint in between drops it.
+// first pick) or a new hint in between drops it, also a stop that comes before the
+// worker has even begun.
 TEST_F(HintTest, StuckBoardIsReportedAtOnceWithoutMarksWhileTheHintIsCurrent) {
   tile(0, 0);
   tile(1, 1);  // two tiles, different faces
   fake::set_wait_mode(fake::WaitMode::until_stop);
-  enum After { NOTHING, A_STOP, A_NEW_HINT };
-  for (After after : {NOTHING, A_STOP, A_NEW_HINT}) {
+  enum After { NOTHING, A_STOP, A_NEW_HINT, A_STOP_BEFORE_THE_WORKER_RUNS };
+  for (After after : {NOTHING, A_STOP, A_NEW_HINT, A_STOP_BEFORE_THE_WORKER_RUNS}) {
     SCOPED_TRACE(after);
     fake::clear_records();
+    fake::set_threads_start_late(after == A_STOP_BEFORE_THE_WORKER_RUNS);
     hint_start(MAIN_WINDOW);
+    if (after == A_STOP_BEFORE_THE_WORKER_RUNS) hint_stop();   // F2 or Space at once
     ASSERT_TRUE(fake::wait_until(scan_finished));
     EXPECT_TRUE(fake::boxes().empty());   // not from the worker's thread
+    EXPECT_TRUE(take_pairs().empty());
     EXPECT_TRUE(fake::recolors().empty());
     auto reports = fake::stuck_reports();
     ASSERT_EQ(1u, reports.size());
@@ -145,25 +162,50 @@ TEST_F(HintTest, EmptyBoardShowsNothing) {
   hint_start(MAIN_WINDOW);
   ASSERT_TRUE(fake::wait_until(scan_finished));
   EXPECT_TRUE(fake::stuck_reports().empty());
+  EXPECT_TRUE(take_pairs().empty());
   EXPECT_TRUE(fake::recolors().empty());
 }
 
-TEST_F(HintTest, StopDuringAWaitReturnsAndLeavesNoTileLit) {
-  three_and_two();
-  fake::set_wait_mode(fake::WaitMode::until_stop);
-  hint_start(MAIN_WINDOW);
-  ASSERT_TRUE(fake::wait_until([] { return fake::waits().size() == 1; }));
-  EXPECT_EQ(lit_tiles(), 2);
-  size_t before = fake::recolors().size();
-  ASSERT_TRUE(stop_returns_within(10000));
-  EXPECT_EQ(hint_thread, nullptr);
-  EXPECT_EQ(lit_tiles(), 0);
-  // After the stop only the wipe of all 144 tiles was drawn, nothing by the worker.
-  auto recolors = fake::recolors();
-  ASSERT_EQ(recolors.size(), before + TILE_COUNT);
-  for (size_t k = before; k < recolors.size(); ++k) {
-    EXPECT_EQ(recolors[k].a, MARK_HINT);
-    EXPECT_EQ(recolors[k].d, MARK_NORMAL);
+// Whenever the stop comes, it returns, and no tile stays lit: a lit pair is wiped,
+// and a step handed over before the stop and taken after it never lands.
+TEST_F(HintTest, AStopReturnsAndLeavesNoTileLitNowOrLater) {
+  enum When { PAIR_LIT_IN_A_WAIT, PAIR_NOT_YET_DRAWN, LAST_STEP_NOT_YET_DRAWN };
+  for (When when : {PAIR_LIT_IN_A_WAIT, PAIR_NOT_YET_DRAWN, LAST_STEP_NOT_YET_DRAWN}) {
+    SCOPED_TRACE(when);
+    fake::reset();
+    three_and_two();
+    std::vector<fake::PairReport> late;
+    if (when == LAST_STEP_NOT_YET_DRAWN) {
+      fake::set_wait_mode(fake::WaitMode::instant);
+      hint_start(MAIN_WINDOW);
+      ASSERT_TRUE(fake::wait_until(scan_finished));
+      std::vector<fake::PairReport> steps = fake::take_pair_reports();
+      ASSERT_FALSE(steps.empty());
+      late.push_back(steps.back());
+      steps.pop_back();
+      show_pairs(steps);
+    } else {
+      fake::set_wait_mode(fake::WaitMode::until_stop);
+      hint_start(MAIN_WINDOW);
+      ASSERT_TRUE(fake::wait_until([] { return fake::waits().size() == 1; }));
+      if (when == PAIR_LIT_IN_A_WAIT) take_pairs();
+    }
+    const bool lit_at_the_stop = when != PAIR_NOT_YET_DRAWN;
+    EXPECT_EQ(lit_tiles(), lit_at_the_stop ? 2 : 0);
+    size_t before = fake::recolors().size();
+    ASSERT_TRUE(stop_returns_within(10000));
+    EXPECT_EQ(hint_thread, nullptr);
+    EXPECT_EQ(lit_tiles(), 0);
+    show_pairs(late);
+    take_pairs();
+    EXPECT_EQ(lit_tiles(), 0);
+    // After the stop only the wipe of all 144 tiles was drawn, and only over a lit pair.
+    auto recolors = fake::recolors();
+    ASSERT_EQ(recolors.size(), before + (lit_at_the_stop ? TILE_COUNT : 0));
+    for (size_t k = before; k < recolors.size(); ++k) {
+      EXPECT_EQ(recolors[k].a, MARK_HINT);
+      EXPECT_EQ(recolors[k].d, MARK_NORMAL);
+    }
   }
 }
 
@@ -180,6 +222,8 @@ TEST_F(HintTest, AStopInsideAStopWaitsForTheSameWorkerAndReleasesItOnce) {
     fake::set_wait_mode(fake::WaitMode::until_stop);
     hint_start(MAIN_WINDOW);
     ASSERT_TRUE(fake::wait_until([] { return fake::waits().size() == 1; }));
+    take_pairs();
+    ASSERT_EQ(2, lit_tiles());
     int lit_after_inner_stop = -1;
     fake::set_wait_action([&] {
       hint_stop();
@@ -187,6 +231,7 @@ TEST_F(HintTest, AStopInsideAStopWaitsForTheSameWorkerAndReleasesItOnce) {
       if (restart) hint_start(MAIN_WINDOW);
     });
     hint_stop();
+    take_pairs();   // the nested hint's first pair, if it asked for it
     EXPECT_EQ(0, lit_after_inner_stop);
     EXPECT_EQ(nullptr, hint_thread);
     EXPECT_EQ(0, lit_tiles());
@@ -201,7 +246,9 @@ TEST_F(HintTest, ManyStartsAndStopsNeitherHangNorLeaveMarks) {
   for (int cycle = 0; cycle < 1000; ++cycle) {
     hint_start(MAIN_WINDOW);
     if (rng() % 4 == 0) std::this_thread::sleep_for(std::chrono::microseconds(rng() % 300));
+    if (rng() % 2 == 0) take_pairs();
     hint_stop();
+    take_pairs();
     ASSERT_EQ(lit_tiles(), 0) << "cycle " << cycle;
   }
   EXPECT_EQ(hint_thread, nullptr);
@@ -226,6 +273,7 @@ TEST_F(HintTest, StopWithoutAWorkerDoesNothing) {
   fake::set_wait_mode(fake::WaitMode::instant);
   hint_start(MAIN_WINDOW);
   ASSERT_TRUE(fake::wait_until(scan_finished));
+  take_pairs();
   fake::clear_records();
   hint_stop();  // finished by itself: its marks are already gone
   EXPECT_TRUE(fake::recolors().empty());

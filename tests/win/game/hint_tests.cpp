@@ -22,7 +22,10 @@ struct HintTest : GameTest {
     craft_board({{0, 3}, {1, 39}, {2, 75}});
     for (int slot = 0; slot < 3; ++slot) ground[slot] = ground_point(slot);
   }
+  // The main window's thread draws the marks it takes from its queue, as the
+  // program's message loop does between the reads.
   std::set<int> lit() {
+    pump_messages();
     std::set<int> slots;
     for (int slot = 0; slot < 3; ++slot)
       if (ground_colour(slot, ground[slot]) != NORMAL_GROUND) slots.insert(slot);
@@ -72,6 +75,7 @@ TEST_F(HintTest, APickDuringALitPairStopsItAndPicks) {
   EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
   EXPECT_EQ(SELECTED_GROUND, ground_colour(2, ground[2]));
   Sleep(1600);
+  pump_messages();
   EXPECT_EQ(NORMAL_GROUND, ground_colour(0, ground[0]));
   EXPECT_EQ(NORMAL_GROUND, ground_colour(1, ground[1]));
 }
