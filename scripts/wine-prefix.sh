@@ -7,7 +7,7 @@
 # off the host.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-stamp="$WINEPREFIX/.kotopai-ready-4"
+stamp="$WINEPREFIX/.kotopai-ready-5"
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$(dirname "$WINEPREFIX")"
