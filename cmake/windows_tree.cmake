@@ -86,8 +86,10 @@ endforeach()
 # the same showing Japanese text in the game's fonts, and the window design alone.
 set(MESSAGE_LOOP ${CMAKE_SOURCE_DIR}/shell/message_loop.cpp)
 add_executable(floor WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP})
-add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP})
+add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP}
+               ${CMAKE_SOURCE_DIR}/tools/floor/floortext.rc)
 target_compile_definitions(floortext PRIVATE FLOOR_WITH_TEXT)
+target_include_directories(floortext PRIVATE ${CMAKE_SOURCE_DIR}/tools/floor)
 add_executable(design_floor WIN32 ${CMAKE_SOURCE_DIR}/tools/design_floor/design_floor.cpp ${MESSAGE_LOOP})
 foreach(floor floor floortext design_floor)
   target_include_directories(${floor} PRIVATE ${CMAKE_SOURCE_DIR}/shell)
