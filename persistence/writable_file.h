@@ -3,4 +3,4 @@
 
 // 1 when the file at path opens for writing or, when there is none yet, when its
 // folder takes a new file; else 0. Nothing is made, changed or left behind.
-int file_writable(const char* path);
+int file_writable(const wchar_t* path);
