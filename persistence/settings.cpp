@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <climits>
 #include <cstring>
+#include <cwchar>
 
 #include "dbcs_text.h"
 #include "program_path.h"
@@ -23,20 +24,25 @@ constexpr int KEY_SIZE = 64;
 // what they always were.
 namespace {
 
-void widen(const char* text, wchar_t* out, int size) {
-  if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, size) == 0) out[0] = L'\0';
+// False, with out empty, for a text that does not fit.
+bool widen(const char* text, wchar_t* out, int size) {
+  if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, size) != 0) return true;
+  out[0] = L'\0';
+  return false;
 }
 
 void narrow(const wchar_t* text, char* out, int size) {
   if (WideCharToMultiByte(CP_ACP, 0, text, -1, out, size, nullptr, nullptr) == 0) out[0] = '\0';
 }
 
-// The section and key of one call, in UTF-16.
+// The section and key of one call, in UTF-16; a name too long for them is not read or
+// written at all, rather than as another.
 struct WideKey {
   wchar_t section[KEY_SIZE], key[KEY_SIZE];
+  bool whole;
   WideKey(const char* section_text, const char* key_text) {
-    widen(section_text, section, KEY_SIZE);
-    widen(key_text, key, KEY_SIZE);
+    const bool section_whole = widen(section_text, section, KEY_SIZE);
+    whole = section_whole && widen(key_text, key, KEY_SIZE);
   }
 };
 
@@ -83,9 +89,9 @@ int ini_get_int(const char* section, const char* key, int default_value, const c
   LongPath path;
   ini_path(file_name, &path);
   const WideKey wide(section, key);
-  wchar_t text[INT_TEXT_SIZE];
+  wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
+  if (wide.whole) GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
   char digits[2 * INT_TEXT_SIZE];
   narrow(text, digits, sizeof digits);
   return parse_int(digits, default_value);
@@ -99,7 +105,8 @@ void ini_get_string(const char* section, const char* key, const char* default_va
   const WideKey wide(section, key);
   wchar_t wide_default[STRING_READ_SIZE], text[STRING_READ_SIZE];
   widen(default_value, wide_default, STRING_READ_SIZE);
-  GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
+  if (!wide.whole) wcscpy(text, wide_default);
+  else GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
   char bytes[2 * STRING_READ_SIZE];   // a character takes at most two bytes in the code page
   narrow(text, bytes, sizeof bytes);
   dbcs_copy(out, out_size, bytes);
@@ -110,6 +117,6 @@ void ini_put_string(const char* section, const char* key, const char* value, con
   ini_path(file_name, &path);
   const WideKey wide(section, key);
   wchar_t wide_value[STRING_READ_SIZE];
-  widen(value, wide_value, STRING_READ_SIZE);
-  WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text);
+  if (wide.whole && widen(value, wide_value, STRING_READ_SIZE))
+    WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text);
 }

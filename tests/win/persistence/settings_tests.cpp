@@ -55,6 +55,10 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   put("positive", "12");
   EXPECT_EQ(12, get("positive", 9));
   EXPECT_EQ("[Test]\r\nzero=0\r\npositive=12\r\n", read_settings_text().substr(0, 29));
+  const std::string long_key(100, 'k');   // past any name the program has: neither kept nor read as another
+  put(long_key.c_str(), "lost");
+  EXPECT_EQ("none", get_text(long_key.c_str(), "none"));
+  EXPECT_EQ(std::string::npos, read_settings_text().find("lost"));
 }
 
 // A file as the program has always written it keeps every byte when each value is read
