@@ -4,13 +4,13 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-# shell32, shlwapi and winmm are first needed when the player opens the help, makes a
+# shell32 and winmm are first needed when the player opens the help, makes a
 # shortcut or hears a cue. Imported the usual way, Wine loads them (with shcore and
 # msacm32) before the first frame: about 1.5 ms and 300 KB. They are bound at their
 # first call instead, through import libraries for delayed loading made from the few
 # functions listed in cmake/delay. The linker is told to take each function from those
 # libraries, or it would leave the calls through the import table unresolved.
-foreach(dll shell32 shlwapi winmm)
+foreach(dll shell32 winmm)
   set(definitions ${CMAKE_SOURCE_DIR}/cmake/delay/${dll}.def)
   set(library ${CMAKE_BINARY_DIR}/lib${dll}_delayed.a)
   add_custom_command(OUTPUT ${library}
@@ -25,6 +25,16 @@ endforeach()
 add_custom_target(delayed_imports DEPENDS ${DELAYED_LIBRARIES})
 
 set(SYSTEM_LIBS gdi32 comctl32 comdlg32 ${DELAYED_LIBRARIES} ole32 uuid advapi32)
+
+# The maker's web page, opened by the menu's 作者のホームページ. Left empty, the item opens
+# help/home.htm beside the program, which says what the game is and who made it. It
+# reaches the program as a C string in a header: an address may hold a "#", which no
+# definition on the command line carries.
+set(KOTOPAI_HOMEPAGE "" CACHE STRING "Address of the maker's web page; empty: help/home.htm beside the program")
+string(REPLACE "\\" "\\\\" homepage_text "${KOTOPAI_HOMEPAGE}")
+string(REPLACE "\"" "\\\"" homepage_text "${homepage_text}")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/homepage.h @ONLY
+     CONTENT "// The build's KOTOPAI_HOMEPAGE: the maker's web page, or empty.\n#define KOTOPAI_HOMEPAGE \"@homepage_text@\"\n")
 
 # The program's own functions with arrays on the stack check a guard before they
 # return, so an overflow ends the program instead of running on. The guard and its
@@ -58,6 +68,8 @@ target_link_options(kotopai_app INTERFACE ${DELAYED_FUNCTIONS})
 # static libraries, which CMake resolves by repeating them on the link line.
 target_link_libraries(kotopai_rules PUBLIC kotopai_app)
 target_compile_options(kotopai_app PRIVATE ${WARNINGS})
+# Public, so the tests expect what the build asked for.
+target_include_directories(kotopai_app PUBLIC ${CMAKE_BINARY_DIR}/generated)
 # Everything built on the program gets the guard too, its tests included.
 target_compile_options(kotopai_app PUBLIC ${HARDENING})
 
@@ -91,8 +103,10 @@ endforeach()
 # the same showing Japanese text in the game's fonts, and the window design alone.
 set(MESSAGE_LOOP ${CMAKE_SOURCE_DIR}/shell/message_loop.cpp)
 add_executable(floor WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP})
-add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP})
+add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSAGE_LOOP}
+               ${CMAKE_SOURCE_DIR}/tools/floor/floortext.rc)
 target_compile_definitions(floortext PRIVATE FLOOR_WITH_TEXT)
+target_include_directories(floortext PRIVATE ${CMAKE_SOURCE_DIR}/tools/floor)
 add_executable(design_floor WIN32 ${CMAKE_SOURCE_DIR}/tools/design_floor/design_floor.cpp ${MESSAGE_LOOP})
 foreach(floor floor floortext design_floor)
   target_include_directories(${floor} PRIVATE ${CMAKE_SOURCE_DIR}/shell)

@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <climits>
 #include <cstring>
+#include <cwchar>
 
 #include "dbcs_text.h"
+#include "program_path.h"
 #include "writable_file.h"
 
 // Long enough for any number the program writes and for hand-edited values
@@ -13,40 +15,54 @@
 constexpr int INT_TEXT_SIZE = 256;
 // Texts are read whole and cut here, so the cut never splits a Japanese character.
 constexpr int STRING_READ_SIZE = 4096;
+// Sections and keys are the program's own short names.
+constexpr int KEY_SIZE = 64;
 
-// By hand rather than through the shell's path helpers, whose library would
-// otherwise be loaded at start for this alone. CharNextA steps over double-byte
-// characters, whose second byte may be a backslash.
-void path_beside(const char* program_path, const char* file_name, char* path) {
-  const char* folder_end = program_path;
-  for (const char* p = program_path; *p; p = CharNextA(p))
-    if (*p == '\\') folder_end = p + 1;
-  size_t folder_length = static_cast<size_t>(folder_end - program_path);
-  size_t name_length = std::strlen(file_name);
-  if (folder_length + name_length >= MAX_PATH) name_length = 0;   // no room: the folder alone, no file
-  std::memmove(path, program_path, folder_length);
-  std::memcpy(path + folder_length, file_name, name_length);
-  path[folder_length + name_length] = '\0';
+// The profile functions are handed the path in UTF-16, so a folder named in any
+// language is found; sections, keys and values go both ways through the process's
+// code page, as the ANSI profile functions would take them, so the file's bytes are
+// what they always were.
+namespace {
+
+// False, with out empty, for a text that does not fit.
+bool widen(const char* text, wchar_t* out, int size) {
+  if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, size) != 0) return true;
+  out[0] = L'\0';
+  return false;
 }
 
-void ini_path(const char* file_name, char* path) {
+void narrow(const wchar_t* text, char* out, int size) {
+  if (WideCharToMultiByte(CP_ACP, 0, text, -1, out, size, nullptr, nullptr) == 0) out[0] = '\0';
+}
+
+// The section and key of one call, in UTF-16; a name too long for them is not read or
+// written at all, rather than as another.
+struct WideKey {
+  wchar_t section[KEY_SIZE], key[KEY_SIZE];
+  bool whole;
+  WideKey(const char* section_text, const char* key_text) {
+    const bool section_whole = widen(section_text, section, KEY_SIZE);
+    whole = section_whole && widen(key_text, key, KEY_SIZE);
+  }
+};
+
+}  // namespace
+
+void ini_path(const char* file_name, LongPath* path) {
   // Looked up on every call: the working directory never decides where the file is.
-  char program[MAX_PATH];
-  if (GetModuleFileNameA(nullptr, program, MAX_PATH) == 0) program[0] = '\0';
-  program[MAX_PATH - 1] = '\0';
-  path_beside(program, file_name, path);
+  path_beside_program(file_name, path);
 }
 
 int ini_exists(const char* file_name) {
-  char path[MAX_PATH];
-  ini_path(file_name, path);
-  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+  LongPath path;
+  ini_path(file_name, &path);
+  return GetFileAttributesW(path.text) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
 }
 
 int ini_writable(const char* file_name) {
-  char path[MAX_PATH];
-  ini_path(file_name, path);
-  return file_writable(path);
+  LongPath path;
+  ini_path(file_name, &path);
+  return file_writable(path.text);
 }
 
 // How a value reads as an integer, for values the program never writes too:
@@ -70,26 +86,37 @@ static int parse_int(const char* text, int default_value) {
 }
 
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name) {
-  char path[MAX_PATH];
-  ini_path(file_name, path);
-  char text[INT_TEXT_SIZE];
+  LongPath path;
+  ini_path(file_name, &path);
+  const WideKey wide(section, key);
+  wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  GetPrivateProfileStringA(section, key, "", text, sizeof text, path);
-  return parse_int(text, default_value);
+  if (wide.whole) GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
+  char digits[2 * INT_TEXT_SIZE];
+  narrow(text, digits, sizeof digits);
+  return parse_int(digits, default_value);
 }
 
 void ini_get_string(const char* section, const char* key, const char* default_value,
                     char* out, int out_size, const char* file_name) {
   if (out_size <= 0) return;
-  char path[MAX_PATH];
-  ini_path(file_name, path);
-  char text[STRING_READ_SIZE];
-  GetPrivateProfileStringA(section, key, default_value, text, sizeof text, path);
-  dbcs_copy(out, out_size, text);
+  LongPath path;
+  ini_path(file_name, &path);
+  const WideKey wide(section, key);
+  wchar_t wide_default[STRING_READ_SIZE], text[STRING_READ_SIZE];
+  widen(default_value, wide_default, STRING_READ_SIZE);
+  if (!wide.whole) wcscpy(text, wide_default);
+  else GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
+  char bytes[2 * STRING_READ_SIZE];   // a character takes at most two bytes in the code page
+  narrow(text, bytes, sizeof bytes);
+  dbcs_copy(out, out_size, bytes);
 }
 
 void ini_put_string(const char* section, const char* key, const char* value, const char* file_name) {
-  char path[MAX_PATH];
-  ini_path(file_name, path);
-  WritePrivateProfileStringA(section, key, value, path);
+  LongPath path;
+  ini_path(file_name, &path);
+  const WideKey wide(section, key);
+  wchar_t wide_value[STRING_READ_SIZE];
+  if (wide.whole && widen(value, wide_value, STRING_READ_SIZE))
+    WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text);
 }

@@ -1,11 +1,11 @@
 // The settings file beside the executable: one key read or written per call.
 #pragma once
+#include "program_path.h"
 
 constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
 
-void ini_path(const char* file_name, char* path /* MAX_PATH bytes */);
-// The file of that name in the folder of the program at program_path.
-void path_beside(const char* program_path, const char* file_name, char* path /* MAX_PATH bytes */);
+// The file of that name beside the program.
+void ini_path(const char* file_name, LongPath* path);
 int ini_exists(const char* file_name);
 // 1 when what is written will be kept: the file opens for writing, or there is none
 // yet and its folder takes one. Asking leaves the file as it was and no file behind,

@@ -7,5 +7,5 @@ extern int shortcut_startup, shortcut_desktop, shortcut_startmenu;
 // owner; the links it makes are named after title. Returns the dialog's result (1).
 INT_PTR shortcut_dialog_run(HINSTANCE instance, HWND owner, const char* title);
 int make_program_shortcut(HWND owner, const char* title, int folder_id);
-int make_shortcut(const char* target, const char* link_name, HWND owner, int folder_id);
+int make_shortcut(const WCHAR* target, const char* link_name, HWND owner, int folder_id);
 void shortcut_choices_save(const char* file_name);

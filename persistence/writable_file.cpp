@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <stdio.h>
 
-#include "settings.h"
+#include "program_path.h"
 
 namespace {
 
@@ -13,13 +13,14 @@ constexpr int NAME_TRIES = 16;
 // A file made new under a name no file there has (CREATE_NEW never opens one that
 // exists) and gone when its handle closes, even should the program die first. The
 // name is no longer than the settings file's, so it fits wherever that one does.
-int folder_takes_new_file(const char* path) {
+int folder_takes_new_file(const wchar_t* path) {
   const unsigned start = static_cast<unsigned>(GetCurrentProcessId() / 4);
   for (int n = 0; n < NAME_TRIES; ++n) {
-    char name[16], probe[MAX_PATH];
+    char name[16];
     snprintf(name, sizeof name, "~kp%04x.tmp", (start + n) & 0xffffu);
-    path_beside(path, name, probe);
-    HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    LongPath probe;
+    path_beside(path, name, &probe);
+    HANDLE file = CreateFileW(probe.text, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       CloseHandle(file);
@@ -34,8 +35,8 @@ int folder_takes_new_file(const char* path) {
 
 // Opened for writing and closed unwritten, the file keeps its bytes and its time;
 // sharing everything, the open disturbs no one who has it open too.
-int file_writable(const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+int file_writable(const wchar_t* path) {
+  HANDLE file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);

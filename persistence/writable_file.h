@@ -5,4 +5,4 @@
 // folder takes a new file; else 0. An existing file keeps its bytes and its time,
 // and nothing is left behind; but asking a folder makes a file there and deletes it,
 // which changes the folder's modified time.
-int file_writable(const char* path);
+int file_writable(const wchar_t* path);

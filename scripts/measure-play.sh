@@ -20,7 +20,7 @@ if [ -z "${IN_MEASURE_PLAY:-}" ]; then
   exec "$here/scripts/with-display" "$here/scripts/wine-session" "$0" "$build" "$turns"
 fi
 
-run() { env LC_ALL=ja_JP.UTF-8 wine "$@" 2>/dev/null | tr -d '\r'; }
+run() { wine "$@" 2>/dev/null | tr -d '\r'; }
 # "median quartile" of the one figure a program printed.
 figures() { grep -o 'median *[0-9.]* ms *quartile *[0-9.]*' | awk '{ print $2, $5 }'; }
 

@@ -72,7 +72,7 @@ one_run() {   # exe -> "in-process-ms wall-ms private-kb cpu-ms"
   : > "$log"
   before=$(cpu_ns $HELPERS)
   start=$(date +%s%N)
-  env LC_ALL=ja_JP.UTF-8 WINEDEBUG=+debugstr wine "$exe" 2> "$log" &
+  env LC_ALL=C.UTF-8 WINEDEBUG=+debugstr wine "$exe" 2> "$log" &
   local pid=$!
   for _ in $(seq 3000); do
     if grep -q 'first-frame-ms' "$log"; then break; fi

@@ -33,12 +33,16 @@ status=0
 
 # Wine's menu builder has made launchers of the shortcuts the player asked for (on
 # the desktop, and in the menu under Wine > Programs), but they start the game in the
-# desktop's own locale: outside a Japanese one Wine's code page is not 932 and every
-# text of the game is garbage. Start them in the locale the game is run in here.
+# desktop's own locale, where Wine reads file names in that locale's character set.
+# Start them in the UTF-8 locale the game is run in here, so its folder may be named
+# in any language. Launchers made by an older version of this script asked for the
+# Japanese locale, which is not generated everywhere; they are brought up to date.
 wineserver -w
 desktop=$(readlink -f "$WINEPREFIX/drive_c/users/$(id -un)/Desktop" || true)
 menu=${XDG_DATA_HOME:-$HOME/.local/share}/applications/wine
 plain="Exec=env WINEPREFIX=\"$WINEPREFIX\" "
+older="Exec=env LC_ALL=ja_JP.UTF-8 WINEPREFIX=\"$WINEPREFIX\" "
 { find "$desktop" -maxdepth 1 -name '*.desktop' -print0; find "$menu" -name '*.desktop' -print0; } 2>/dev/null |
-  xargs -0 -r grep -lZF "$plain" | xargs -0 -r sed -i "s|^$plain|Exec=env LC_ALL=ja_JP.UTF-8 ${plain#Exec=env }|" || true
+  xargs -0 -r grep -lZF -e "$plain" -e "$older" |
+  xargs -0 -r sed -i -e "s|^$older|$plain|" -e "s|^$plain|Exec=env LC_ALL=C.UTF-8 ${plain#Exec=env }|" || true
 exit $status

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Makes a project prefix once, and brings one made by an older version of this script
-# up to date: Japanese code page, font replacements for the faces the program asks
-# for, Wine's Marlett for the caption buttons, web pages opened by Wine's browser, and
-# no Mono/Gecko installers. The tests' prefix keeps its user folders inside itself and
-# starts no debugger for a program that crashes; the player's keeps Wine's file types
+# up to date: font replacements for the faces the program asks for, Wine's Marlett
+# for the caption buttons, web pages opened by Wine's browser, and no Mono/Gecko
+# installers. The tests' prefix keeps its user folders inside itself and starts no
+# debugger for a program that crashes; the player's keeps Wine's file types
 # off the host.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
@@ -20,7 +20,7 @@ flock 9
 # first start it would register Wine's own handlers for the host's file types before
 # the setting below forbids that.
 run() {
-  local env=(env LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+  local env=(env WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
   if [ -n "${DISPLAY:-}" ]; then "${env[@]}" "$@"
   else "${env[@]}" xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }

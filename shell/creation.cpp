@@ -52,11 +52,14 @@ void read_switches() {
   sound_on = ini_get_int("SOUND", "sound", 1, SETTINGS_FILE_NAME) != 0 ? 1 : 0;
 }
 
+// The face name goes to GDI in UTF-16: GDI reads an ANSI name in the system's code
+// page, not in the one the program's manifest asks for, and would miss the face on a
+// Windows of another language.
 void make_time_font() {
   if (time_font) return;
-  time_font = CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  time_font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, "MS 明朝");
+                          DEFAULT_PITCH | FF_DONTCARE, L"MS 明朝");
 }
 
 // back_dc keeps this font and these colours for the program's life.

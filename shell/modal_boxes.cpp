@@ -35,3 +35,9 @@ void show_modal_message(HWND owner, const char* text, const char* caption) {
   MessageBoxA(owner, text, caption, MB_OK);
   give_back_modal_place();
 }
+
+void show_modal_message_wide(HWND owner, const wchar_t* text, const wchar_t* caption) {
+  if (!take_modal_place()) return;
+  MessageBoxW(owner, text, caption, MB_OK);
+  give_back_modal_place();
+}

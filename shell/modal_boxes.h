@@ -15,3 +15,5 @@ void give_back_modal_place();
 INT_PTR show_modal_dialog(HWND owner, int resource, DLGPROC procedure, LPARAM parameter);
 // A box with one OK button; nothing is shown while another box is open.
 void show_modal_message(HWND owner, const char* text, const char* caption);
+// The same for a text that may hold letters outside the program's code page.
+void show_modal_message_wide(HWND owner, const wchar_t* text, const wchar_t* caption);

@@ -2,7 +2,7 @@
 // without a word, the ranking would seem kept and the first-run offer would come
 // back at every start.
 #include "settings_notice.h"
-#include <stdio.h>
+#include <cwchar>
 #include "modal_boxes.h"
 #include "settings.h"
 
@@ -10,17 +10,17 @@ int settings_checks_left = 0;
 
 namespace {
 
-// The one box, owned by the main window, naming the file.
+// The one box, owned by the main window, naming the file. In UTF-16, so the path
+// reads as the folder is named, in any language.
 void show_settings_notice(HWND window) {
-  char path[MAX_PATH];
-  ini_path(SETTINGS_FILE_NAME, path);
-  char text[MAX_PATH + 256];
-  snprintf(text, sizeof text,
-           "設定ファイルに書き込めません。\n%s\n\n"
-           "このままでは設定とランキングが保存されません。\n"
-           "ゲームのフォルダを、書き込みのできる場所へ移してください。",
-           path);
-  show_modal_message(window, text, "設定ファイル");
+  LongPath path;
+  ini_path(SETTINGS_FILE_NAME, &path);
+  wchar_t text[LONG_PATH_SIZE + 128];
+  wcscpy(text, L"設定ファイルに書き込めません。\n");
+  wcscat(text, path.text);
+  wcscat(text, L"\n\nこのままでは設定とランキングが保存されません。\n"
+               L"ゲームのフォルダを、書き込みのできる場所へ移してください。");
+  show_modal_message_wide(window, text, L"設定ファイル");
 }
 
 }  // namespace

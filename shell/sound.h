@@ -1,4 +1,4 @@
-// The sound cues: a bare name handed to the platform's sound service.
+// The sound cues: the file of each, beside the program, handed to the platform's player.
 #pragma once
 
 // Where cues go; tests put a recorder here instead of the platform's player.
@@ -7,5 +7,8 @@ extern CueSink cue_sink;
 
 // Plays "check", "cancel", "get", "tezumari" or "back", only while sound_on is 1.
 void play_cue(const char* name);
-// The platform's player: starts the cue and returns; silent when the name resolves to nothing.
+// The platform's player: starts the cue and returns; silent when the cue has no file.
 void play_cue_with_platform(const char* name);
+// The whole file of one of the five cues, <name>.wav beside the program, read at its
+// first use and kept; null while there is none.
+const void* cue_sound(const char* name);

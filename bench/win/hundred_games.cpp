@@ -110,9 +110,9 @@ void print(const char* when, const Snapshot& s) {
               s.counts.handles);
 }
 
-std::string file_bytes(const char* path) {
+std::string file_bytes(const wchar_t* path) {
   std::string bytes;
-  if (FILE* file = std::fopen(path, "rb")) {
+  if (FILE* file = _wfopen(path, L"rb")) {
     char buffer[4096];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
@@ -121,9 +121,9 @@ std::string file_bytes(const char* path) {
   return bytes;
 }
 
-void put_file_bytes(const char* path, const std::string& bytes) {
+void put_file_bytes(const wchar_t* path, const std::string& bytes) {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);
-  if (FILE* file = std::fopen(path, "wb")) {
+  if (FILE* file = _wfopen(path, L"wb")) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
   }
@@ -137,11 +137,11 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&controls);
   // The settings file beside this program is also the game's: keep it as it was,
   // and let a fresh one skip the first-run offer of shortcuts.
-  char path[MAX_PATH];
-  ini_path(SETTINGS_FILE_NAME, path);
+  LongPath path;
+  ini_path(SETTINGS_FILE_NAME, &path);
   const bool existed = ini_exists(SETTINGS_FILE_NAME);
-  const std::string kept = file_bytes(path);
-  put_file_bytes(path, "[Pos]\r\nX=40\r\nY=40\r\n");
+  const std::string kept = file_bytes(path.text);
+  put_file_bytes(path.text, "[Pos]\r\nX=40\r\nY=40\r\n");
 
   cue_sink = silent;
   box_hook = SetWindowsHookExA(WH_CBT, on_cbt, nullptr, GetCurrentThreadId());
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
   DestroyWindow(main);
   pump();
   UnhookWindowsHookEx(box_hook);
-  if (existed) put_file_bytes(path, kept);
-  else DeleteFileA(path);
+  if (existed) put_file_bytes(path.text, kept);
+  else DeleteFileW(path.text);
   return cleared == games ? 0 : 1;
 }

@@ -9,9 +9,9 @@
 
 #ifdef FLOOR_WITH_TEXT
 static void show_text(HWND window, HDC dc) {
-  static HFONT font = CreateFontA(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  static HFONT font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, "MS 明朝");
+                                  DEFAULT_PITCH | FF_DONTCARE, L"MS 明朝");
   static HWND bar = nullptr;
   if (!bar) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};

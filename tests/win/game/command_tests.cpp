@@ -6,9 +6,11 @@
 #include "box_catcher.h"
 #include "game_fixture.h"
 #include "hint.h"
+#include "homepage.h"
 #include "main_window_harness.h"
 #include "resource.h"
 #include "settings.h"
+#include "shell_calls.h"
 #include "shell_open.h"
 #include "shell_state.h"
 
@@ -103,30 +105,23 @@ TEST_F(GameTest, ViewingTheRankingPausesTheTimeOfARunningGameOnly) {
   EXPECT_EQ(0, timer_runs(TIMER_ELAPSED));
 }
 
-struct Opened {
-  std::string verb, file, directory;
-};
-std::vector<Opened> opened;
-void record_open(const char* verb, const char* file, const char* directory) {
-  opened.push_back({verb ? verb : "(default)", file, directory ? directory : "(none)"});
-}
-
+// Where the build sets no address for the home page, the item opens the page beside
+// the program that says what the game is, so it never leads nowhere.
 TEST_F(GameTest, HelpAndHomePageGoToTheShell) {
-  opened.clear();
-  shell_opener = record_open;
+  shell_calls.clear();
+  shell_opener = record_shell_call;
   key(VK_F1);
   command(IDM_HOMEPAGE);
   shell_opener = open_with_shell;
-  ASSERT_EQ(2u, opened.size());
-  char directory[MAX_PATH];
-  GetModuleFileNameA(nullptr, directory, sizeof(directory));
-  *strrchr(directory, '\\') = '\0';
-  EXPECT_EQ("(default)", opened[0].verb);
-  EXPECT_EQ("help\\kotopai.htm", opened[0].file);
-  EXPECT_EQ(directory, opened[0].directory);
-  EXPECT_EQ("open", opened[1].verb);
-  EXPECT_EQ(HOMEPAGE_ADDRESS, opened[1].file);
-  EXPECT_EQ("(none)", opened[1].directory);
+  ASSERT_EQ(2u, shell_calls.size());
+  const std::wstring folder = own_folder();
+  EXPECT_EQ(L"(default)", shell_calls[0].verb);
+  EXPECT_EQ(folder + L"\\help\\kotopai.htm", shell_calls[0].file);
+  EXPECT_EQ(folder, shell_calls[0].directory);
+  EXPECT_EQ(L"open", shell_calls[1].verb);
+  const std::wstring address = L"" KOTOPAI_HOMEPAGE;   // the build's setting
+  EXPECT_EQ(address.empty() ? folder + L"\\help\\home.htm" : address, shell_calls[1].file);
+  EXPECT_EQ(L"(none)", shell_calls[1].directory);
 }
 
 TEST_F(GameTest, AboutOpensItsDialogOverTheMainWindow) {

@@ -38,9 +38,13 @@ std::string box_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog
 HWND name_box(HWND dialog, int row) { return GetDlgItem(dialog, IDC_RANK_NAME_FIRST + row); }
 
 // Types as a player does into the focused box: each character a WM_CHAR (two for a double-byte one).
+// As a player's input method hands text to the box: whole characters, in UTF-16.
+// Bytes sent one by one would be joined in the keyboard's code page, not the program's.
 void type_into(HWND box, const std::string& text) {
   SetFocus(box);
-  for (unsigned char c : text) SendMessageA(box, WM_CHAR, c, 1);
+  wchar_t wide[256];
+  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, 256);
+  for (int i = 0; i < length; ++i) SendMessageW(box, WM_CHAR, wide[i], 1);
 }
 
 std::vector<int> editable_rows(HWND dialog) {

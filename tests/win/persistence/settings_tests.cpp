@@ -55,6 +55,31 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   put("positive", "12");
   EXPECT_EQ(12, get("positive", 9));
   EXPECT_EQ("[Test]\r\nzero=0\r\npositive=12\r\n", read_settings_text().substr(0, 29));
+  const std::string long_key(100, 'k');   // past any name the program has: neither kept nor read as another
+  put(long_key.c_str(), "lost");
+  EXPECT_EQ("none", get_text(long_key.c_str(), "none"));
+  EXPECT_EQ(std::string::npos, read_settings_text().find("lost"));
+}
+
+// A file as the program has always written it keeps every byte when each value is read
+// and written back: texts go through the program's code page both ways. The name is
+// 30 bytes in that code page, and a trail byte of 表 reads as a backslash.
+TEST_F(SettingsFile, AFileAsWrittenBeforeReadsAndWritesBackByteForByte) {
+  const std::string name = "あいうえおかきくけこさしすせ表";
+  const std::string before = "[ShellLink]\r\nSTARTUP=0\r\nDESKTOP=1\r\nSTARTMENU=0\r\n[Pos]\r\nX=-50\r\nY=120\r\n"
+                             "[PLAYER]\r\nNAME=" + name + "\r\n[Ranking01]\r\nNAME=" + name +
+                             "\r\nYEAR=2026\r\nSECOND=95\r\n[Ranking02]\r\nNAME=ｱｲｳｴｵ\r\nSECOND=240\r\n";
+  write_settings_text(before.c_str());
+  const std::pair<const char*, const char*> keys[] = {
+      {"ShellLink", "STARTUP"}, {"ShellLink", "DESKTOP"}, {"ShellLink", "STARTMENU"}, {"Pos", "X"}, {"Pos", "Y"},
+      {"PLAYER", "NAME"}, {"Ranking01", "NAME"}, {"Ranking01", "YEAR"}, {"Ranking01", "SECOND"},
+      {"Ranking02", "NAME"}, {"Ranking02", "SECOND"}};
+  for (const auto& [section, key] : keys) {
+    char value[32];
+    ini_get_string(section, key, "", value, sizeof value, SETTINGS_FILE_NAME);
+    ini_put_string(section, key, value, SETTINGS_FILE_NAME);
+  }
+  EXPECT_EQ(before, read_settings_text());
 }
 
 TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
@@ -127,9 +152,9 @@ TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoFileBehi
   // Where no file can be made: under a file, and in a folder that refuses one even
   // to root (the kernel's /sys, through Wine's drive for the whole file system).
   write_settings_text("");
-  EXPECT_EQ(0, file_writable((path + "\\kotopai.ini").c_str()));
+  EXPECT_EQ(0, file_writable((settings_file() + L"\\kotopai.ini").c_str()));
   if (GetFileAttributesA("Z:\\sys\\kernel") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no Z:\\sys";
-  EXPECT_EQ(0, file_writable("Z:\\sys\\kotopai.ini"));
+  EXPECT_EQ(0, file_writable(L"Z:\\sys\\kotopai.ini"));
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
@@ -165,18 +190,19 @@ TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
   expected = expected.substr(0, expected.rfind('\\') + 1) + "kotopai.ini";
   EXPECT_EQ(expected, settings_path());
 
-  // 表 ends in the byte of a backslash; no room beside the program leaves no file name.
-  const std::string long_folder = "C:\\" + std::string(MAX_PATH - 10, 'd') + "\\";
-  const struct { std::string program, file; } places[] = {
-      {"C:\\games\\表.exe", "C:\\games\\kotopai.ini"},
-      {"C:\\kotopai.exe", "C:\\kotopai.ini"},
-      {"", "kotopai.ini"},
-      {long_folder + "k.exe", long_folder},
+  // 表 ends in the byte of a backslash in the code page; no room beside the program
+  // leaves no file name.
+  const std::wstring long_folder = L"C:\\" + std::wstring(LONG_PATH_SIZE - 10, L'd') + L"\\";
+  const struct { std::wstring program, file; } places[] = {
+      {L"C:\\games\\表.exe", L"C:\\games\\kotopai.ini"},
+      {L"C:\\kotopai.exe", L"C:\\kotopai.ini"},
+      {L"", L"kotopai.ini"},
+      {long_folder + L"k.exe", long_folder},
   };
   for (const auto& place : places) {
-    char path[MAX_PATH];
-    path_beside(place.program.c_str(), "kotopai.ini", path);
-    EXPECT_EQ(place.file, path) << place.program;
+    LongPath path;
+    path_beside(place.program.c_str(), "kotopai.ini", &path);
+    EXPECT_EQ(place.file, path.text) << place.program.size();
   }
 }
 

@@ -8,50 +8,25 @@
 #include "resource.h"
 #include "settings.h"
 #include "main_window_harness.h"
+#include "shell_calls.h"
 #include "shortcut.h"
 
 namespace {
 
 const int FOLDERS[] = {CSIDL_STARTUP, CSIDL_DESKTOP, CSIDL_PROGRAMS};
 
-std::string link_file(int folder_id) {
-  char path[MAX_PATH] = "";
-  SHGetSpecialFolderPathA(nullptr, path, folder_id, FALSE);
-  return std::string(path) + "\\Kotopai.lnk";
-}
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The target as the shell reads it back from the link file; "" when it cannot.
-std::string link_target(const std::string& path) {
-  std::string target;
-  CoInitialize(nullptr);
-  IShellLinkA* link = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 reinterpret_cast<void**>(&link)))) {
-    IPersistFile* file = nullptr;
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      char found[MAX_PATH] = "";
-      if (SUCCEEDED(file->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(found, MAX_PATH, nullptr, 0)))
-        target = found;
-      file->Release();
-    }
-    link->Release();
-  }
-  CoUninitialize();
-  return target;
-}
-
-std::string own_path() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
+std::wstring own_path() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
   return path;
 }
 
+bool names_the_program(const std::wstring& target) { return _wcsicmp(own_path().c_str(), target.c_str()) == 0; }
+
 void remove_links() {
-  for (int folder : FOLDERS) DeleteFileA(link_file(folder).c_str());
+  for (int folder : FOLDERS) DeleteFileW(link_file(folder).c_str());
 }
 
 class ShortcutDialog : public testing::Test {
@@ -109,7 +84,7 @@ TEST_F(ShortcutDialog, AllThreeTickedMakeThreeLinksToTheProgramAndRecordTheChoic
   for (int folder : FOLDERS) {
     SCOPED_TRACE(folder);
     EXPECT_TRUE(exists(link_file(folder)));
-    EXPECT_STRCASEEQ(own_path().c_str(), link_target(link_file(folder)).c_str());
+    EXPECT_TRUE(names_the_program(link_target(link_file(folder))));
   }
   EXPECT_EQ(1, shortcut_startup);
   EXPECT_EQ(1, shortcut_desktop);
@@ -139,8 +114,8 @@ TEST_F(ShortcutDialog, CancelMakesNothingAndWritesNothing) {
 }
 
 TEST_F(ShortcutDialog, AnOldFileOfTheLinksNameIsReplaced) {
-  const std::string desktop_link = link_file(CSIDL_DESKTOP);
-  HANDLE junk = CreateFileA(desktop_link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  const std::wstring desktop_link = link_file(CSIDL_DESKTOP);
+  HANDLE junk = CreateFileW(desktop_link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written;
   WriteFile(junk, "not a link", 10, &written, nullptr);
   CloseHandle(junk);
@@ -148,7 +123,7 @@ TEST_F(ShortcutDialog, AnOldFileOfTheLinksNameIsReplaced) {
     SendDlgItemMessageA(dialog, IDC_SHORTCUT_DESKTOP, BM_CLICK, 0, 0);
     SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
   });
-  EXPECT_STRCASEEQ(own_path().c_str(), link_target(desktop_link).c_str());
+  EXPECT_TRUE(names_the_program(link_target(desktop_link)));
   EXPECT_FALSE(exists(link_file(CSIDL_STARTUP)));
 }
 

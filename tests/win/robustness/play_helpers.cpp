@@ -55,7 +55,7 @@ int play_easy_game(HWND main, int seconds) {
 
 void write_settings_bytes(const std::string& bytes) {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);
-  FILE* file = fopen(settings_path().c_str(), "wb");
+  FILE* file = _wfopen(settings_file().c_str(), L"wb");
   if (!file) return;
   fwrite(bytes.data(), 1, bytes.size(), file);
   fclose(file);

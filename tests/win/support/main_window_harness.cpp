@@ -50,15 +50,22 @@ std::string switch_marks() {
          pair(IDM_SOUND_ON, IDM_SOUND_OFF, "on", "off");
 }
 
+std::wstring settings_file() {
+  LongPath path;
+  ini_path(SETTINGS_FILE_NAME, &path);
+  return path.text;
+}
+
 std::string settings_path() {
-  char path[MAX_PATH];
-  ini_path(SETTINGS_FILE_NAME, path);
+  const std::wstring wide = settings_file();
+  char path[MAX_PATH * 2];
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, path, sizeof path, nullptr, nullptr);
   return path;
 }
 
 std::string read_settings_text() {
   std::string text;
-  FILE* file = fopen(settings_path().c_str(), "rb");
+  FILE* file = _wfopen(settings_file().c_str(), L"rb");
   if (!file) return text;
   char buffer[4096];
   size_t got;
@@ -69,11 +76,11 @@ std::string read_settings_text() {
 
 // The profile functions may cache the last file they read: let go of it before the
 // file changes under them.
-static void release_profile_cache() { WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr); }
+static void release_profile_cache() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr); }
 
 void write_settings_text(const char* text) {
   release_profile_cache();
-  FILE* file = fopen(settings_path().c_str(), "wb");
+  FILE* file = _wfopen(settings_file().c_str(), L"wb");
   if (!file) return;
   fputs(text, file);
   fclose(file);
@@ -81,18 +88,21 @@ void write_settings_text(const char* text) {
 
 void remove_settings() {
   release_profile_cache();
-  DeleteFileA(settings_path().c_str());
+  DeleteFileW(settings_file().c_str());
 }
 
 std::vector<std::string> files_beside_program() {
-  std::string pattern = settings_path();
-  pattern = pattern.substr(0, pattern.rfind('\\') + 1) + "*";
+  std::wstring pattern = settings_file();
+  pattern = pattern.substr(0, pattern.rfind(L'\\') + 1) + L"*";
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
+  do {
+    char name[MAX_PATH * 2];
+    WideCharToMultiByte(CP_ACP, 0, found.cFileName, -1, name, sizeof name, nullptr, nullptr);
+    names.push_back(name);
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;

@@ -19,7 +19,9 @@ void close_main_window(HWND window);
 // "easy off", ...; a pair with no mark or both marked shows as "?".
 std::string switch_marks();
 
-// The settings file beside the test program.
+// The settings file beside the test program, and its path as the program's code page
+// shows it.
+std::wstring settings_file();
 std::string settings_path();
 std::string read_settings_text();
 void write_settings_text(const char* text);

@@ -1,0 +1,65 @@
+// Paths beside the running program, from its wide module path. The ANSI one would
+// give a folder named outside the code page in a best-fit spelling that names no
+// folder at all, and a long one cut short.
+#include "program_path.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace {
+
+// Where the folder's part of the path ends: just past its last backslash, or at the
+// start when there is none.
+size_t folder_length(const wchar_t* program) {
+  const wchar_t* last = std::wcsrchr(program, L'\\');
+  return last ? static_cast<size_t>(last - program) + 1 : 0;
+}
+
+}  // namespace
+
+void program_path(LongPath* path) {
+  DWORD length = GetModuleFileNameW(nullptr, path->text, LONG_PATH_SIZE);
+  if (length == 0 || length >= LONG_PATH_SIZE) length = 0;   // none, or not whole
+  path->text[length] = L'\0';
+}
+
+void program_folder(LongPath* folder) {
+  program_path(folder);
+  size_t length = folder_length(folder->text);
+  // "C:\" stays a root folder; any other folder loses its final backslash.
+  if (length > 0 && !(length == 3 && folder->text[1] == L':')) --length;
+  folder->text[length] = L'\0';
+}
+
+void path_beside(const wchar_t* program, const char* name, LongPath* path) {
+  size_t length = folder_length(program);
+  std::wmemmove(path->text, program, length);
+  const int room = LONG_PATH_SIZE - static_cast<int>(length);
+  if (MultiByteToWideChar(CP_ACP, 0, name, -1, path->text + length, room) == 0)
+    path->text[length] = L'\0';   // no room: the folder alone, no file
+}
+
+void path_beside_program(const char* name, LongPath* path) {
+  program_path(path);
+  path_beside(path->text, name, path);
+}
+
+void unlimited_path(const wchar_t* path, LongPath* out) {
+  const size_t length = std::wcslen(path);
+  const wchar_t* prefix = L"";
+  const wchar_t* rest = path;
+  if (length >= MAX_PATH && length + 8 < LONG_PATH_SIZE) {
+    if (path[0] && path[1] == L':' && path[2] == L'\\') {
+      prefix = L"\\\\?\\";
+    } else if (path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.') {
+      prefix = L"\\\\?\\UNC\\";
+      rest = path + 2;
+    }
+  }
+  // The path may be out's own text: it moves before the prefix is written.
+  const size_t prefix_length = std::wcslen(prefix);
+  const size_t rest_length = std::min(std::wcslen(rest), LONG_PATH_SIZE - 1 - prefix_length);
+  std::wmemmove(out->text + prefix_length, rest, rest_length);
+  std::wmemcpy(out->text, prefix, prefix_length);
+  out->text[prefix_length + rest_length] = L'\0';
+}

@@ -1,0 +1,26 @@
+// Paths of files beside the running program, in UTF-16: the program's folder may be
+// named in any language and be as long as Windows lets it be.
+#pragma once
+#include <windows.h>
+
+// The longest path Windows takes, with its terminator.
+constexpr int LONG_PATH_SIZE = 32768;
+
+struct LongPath {
+  wchar_t text[LONG_PATH_SIZE];
+};
+
+// The full path of the running program, whole; empty when it cannot be had.
+void program_path(LongPath* path);
+// The folder of the running program, without a final backslash unless it is a root.
+void program_folder(LongPath* folder);
+// The file called name (ASCII, such as "kotopai.ini" or "help\\kotopai.htm") in the
+// folder of the file at program; a program path without a folder gives name alone,
+// and a name that would not fit gives the folder alone.
+void path_beside(const wchar_t* program, const char* name, LongPath* path);
+// The same beside the running program.
+void path_beside_program(const char* name, LongPath* path);
+// The path as the file functions take it also at MAX_PATH characters or more: with
+// the prefix that lifts their limit ("\\?\C:\..." or "\\?\UNC\server\..."); a
+// shorter path, or one that is not whole, as it is.
+void unlimited_path(const wchar_t* path, LongPath* out);

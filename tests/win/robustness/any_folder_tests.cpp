@@ -1,0 +1,127 @@
+// The game in a folder named with letters outside its code page, with a path as long
+// as Windows lets a program's be: what it keeps and finds beside itself is there.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include "box_catcher.h"
+#include "child_test.h"
+#include "main_window_harness.h"
+#include "play_helpers.h"
+#include "resource.h"
+#include "shell_calls.h"
+#include "shell_open.h"
+#include "sound.h"
+
+namespace {
+
+constexpr UINT PASSED_IN_THE_FOLDER = 43;
+// The longest path of a program that Windows starts without long-path support:
+// then the help file's path (260) and the home page's are past MAX_PATH.
+constexpr size_t PROGRAM_PATH_LENGTH = MAX_PATH - 1;
+
+std::wstring long_form(const std::wstring& path) {
+  wchar_t found[32768];
+  DWORD length = GetLongPathNameW(path.c_str(), found, 32768);
+  return length > 0 && length < 32768 ? found : L"(no such file: " + path + L")";
+}
+
+// Run by the next test in a copy of this program in such a folder, which the copy
+// sees as its own: a first run that asks for a desktop link, the cues' files, a
+// cleared game that takes a ranking entry, help and the home page, then the close.
+TEST(AnyFolder, DISABLED_InTheFolder) {
+  BoxCatcher catcher;
+  catcher.then([](HWND offer) {
+    SendDlgItemMessageA(offer, IDC_SHORTCUT_DESKTOP, BM_CLICK, 0, 0);
+    press_button(IDOK)(offer);
+  });
+  shell_calls.clear();
+  shell_opener = record_shell_call;
+  HWND window = open_main_window();
+  for (const char* cue : {"check", "tezumari"}) {
+    const void* sound = cue_sound(cue);
+    EXPECT_TRUE(sound && std::memcmp(sound, "RIFF", 4) == 0) << cue;
+  }
+  EXPECT_EQ(72, play_easy_game(window, 1));   // the ranking opens for the entry; OK keeps it
+  SendMessageA(window, WM_KEYDOWN, VK_F1, 0);
+  SendMessageA(window, WM_COMMAND, IDM_HOMEPAGE, 0);
+  close_main_window(window);
+  std::vector<std::string> captions;
+  for (const CaughtBox& box : catcher.caught()) captions.push_back(box.caption);
+  EXPECT_EQ((std::vector<std::string>{"設定", "ランキング"}), captions);   // and no word of an unwritable file
+
+  // Each page reaches the shell by a path it takes, naming the file beside the program.
+  const std::wstring folder = own_folder();
+  ASSERT_EQ(2u, shell_calls.size());
+  EXPECT_EQ(folder + L"\\help\\kotopai.htm", long_form(shell_calls[0].file));
+  EXPECT_EQ(folder, shell_calls[0].directory);
+  EXPECT_EQ(folder + L"\\help\\home.htm", long_form(shell_calls[1].file));
+  for (const ShellCall& call : shell_calls) EXPECT_LT(call.file.size(), size_t{MAX_PATH});
+  fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), testing::Test::HasFailure() ? 1 : PASSED_IN_THE_FOLDER);
+}
+
+bool copy_into(const std::wstring& from, const std::wstring& to) {
+  return CopyFileW(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+void remove_folder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) remove_folder(folder + L"\\" + name);
+      else DeleteFileW((folder + L"\\" + name).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring setting(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
+  wchar_t value[64];
+  GetPrivateProfileStringW(section, key, L"(absent)", value, 64, file.c_str());
+  return value;
+}
+
+TEST(AnyFolder, KeepsSettingsAndRankingAndFindsSoundsAndHelpBesideTheProgram) {
+  // The game's files lie beside kotopai.exe in the build tree, two folders up.
+  const std::wstring built = own_folder() + L"\\..\\..";
+  std::wstring folder = own_folder() + L"\\é ü 한 ";
+  const size_t room = PROGRAM_PATH_LENGTH - std::wcslen(L"\\kotopai.exe");
+  if (folder.size() < room) folder += std::wstring(room - folder.size(), L'x');
+  const std::wstring program = folder + L"\\kotopai.exe";
+  remove_folder(folder);
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  struct Afterwards {
+    std::wstring folder;
+    ~Afterwards() {
+      DeleteFileW(link_file(CSIDL_DESKTOP).c_str());
+      remove_folder(folder);
+    }
+  } afterwards{folder};
+  ASSERT_TRUE(CreateDirectoryW((folder + L"\\help").c_str(), nullptr));
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  ASSERT_TRUE(copy_into(self, program));
+  for (const wchar_t* name : {L"check.wav", L"tezumari.wav", L"help\\kotopai.htm", L"help\\home.htm"})
+    ASSERT_TRUE(copy_into(built + L"\\" + name, folder + L"\\" + name)) << name;
+  DeleteFileW(link_file(CSIDL_DESKTOP).c_str());
+
+  EXPECT_EQ(PASSED_IN_THE_FOLDER, run_child_test(program, L"AnyFolder.DISABLED_InTheFolder", 180000));
+
+  const std::wstring settings = folder + L"\\kotopai.ini";
+  EXPECT_EQ(L"1", setting(settings, L"ShellLink", L"DESKTOP"));
+  EXPECT_EQ(L"1", setting(settings, L"MODE", L"mode"));
+  EXPECT_NE(L"(absent)", setting(settings, L"Pos", L"X"));
+  EXPECT_EQ(L"Player1", setting(settings, L"Ranking01", L"NAME"));
+  EXPECT_EQ(L"1", setting(settings, L"Ranking01", L"SECOND"));
+  EXPECT_EQ(0, _wcsicmp(program.c_str(), link_target(link_file(CSIDL_DESKTOP)).c_str()))
+      << link_target(link_file(CSIDL_DESKTOP));
+}
+
+}  // namespace

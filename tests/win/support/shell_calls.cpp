@@ -1,0 +1,45 @@
+// Recording what the program hands the shell.
+#include "shell_calls.h"
+#include <windows.h>
+#include <shlobj.h>
+
+std::vector<ShellCall> shell_calls;
+
+void record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
+  shell_calls.push_back({verb ? verb : L"(default)", file, directory ? directory : L"(none)"});
+}
+
+std::wstring own_folder() {
+  wchar_t path[32768];
+  GetModuleFileNameW(nullptr, path, 32768);
+  std::wstring folder = path;
+  return folder.substr(0, folder.rfind(L'\\'));
+}
+
+std::wstring link_file(int folder_id) {
+  wchar_t path[MAX_PATH] = L"";
+  SHGetSpecialFolderPathW(nullptr, path, folder_id, FALSE);
+  return std::wstring(path) + L"\\Kotopai.lnk";
+}
+
+std::wstring link_target(const std::wstring& link) {
+  std::wstring target;
+  CoInitialize(nullptr);
+  IShellLinkW* shell_link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shell_link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shell_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t found[MAX_PATH] = L"";
+      LPITEMIDLIST items = nullptr;
+      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) && SUCCEEDED(shell_link->GetIDList(&items)) &&
+          SHGetPathFromIDListW(items, found))
+        target = found;
+      CoTaskMemFree(items);
+      file->Release();
+    }
+    shell_link->Release();
+  }
+  CoUninitialize();
+  return target;
+}
