@@ -92,7 +92,7 @@ def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini="", pat
     app = os.path.join(out_dir, name)
     prepare_app_dir(win_build, app, FIRST_RUN_DONE + "[Pos]\nX=%d\nY=%d\n[MODE]\nmode=%d\n"
                     "[SOUND]\nsound=%d\n" % (WINDOW_POS + (mode, sound)) + extra_ini)
-    session = Session(app, visible, path_first)
+    session = Session(app, visible, path_first=path_first)
     try:
         session.start()
         shot, origin = wait_for_board(session)
@@ -355,7 +355,7 @@ def first_run_where_no_file_can_be_kept(win_build, out_dir, visible=False, log=p
     app = os.path.join(out_dir, "locked-app")
     prepare_app_dir(win_build, app, None)
     with folder_taking_no_new_file(app) as wrapper:
-        session = Session(app, visible, wrapper)
+        session = Session(app, visible, wrapper=wrapper)
         try:
             session.start()
             wait_until(session, lambda shot: box_shown(shot, (0, 0)), 60, "the shortcut offer did not open")
