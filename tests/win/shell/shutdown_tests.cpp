@@ -1,6 +1,7 @@
 // Closing the main window: the restored place and both switches reach the settings file.
 #include <gtest/gtest.h>
 #include <string>
+#include "child_test.h"
 #include "main_window_harness.h"
 #include "settings.h"
 #include "shell_state.h"
@@ -108,19 +109,9 @@ TEST(SessionEnd, DISABLED_InAProcessOfItsOwn) {
 
 TEST_F(ShutdownTest, TheSessionsEndKeepsPlaceAndSwitchesThoughTheWindowIsNeverClosed) {
   write_settings_text(BEFORE_THE_SESSION_ENDS);
-  char program[MAX_PATH];
-  GetModuleFileNameA(nullptr, program, MAX_PATH);
-  std::string command = std::string("\"") + program +
-                        "\" --gtest_also_run_disabled_tests --gtest_filter=SessionEnd.DISABLED_InAProcessOfItsOwn";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
-  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(child.hProcess, 120000));
-  DWORD code = 0;
-  GetExitCodeProcess(child.hProcess, &code);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  const DWORD code = run_child_test(program, L"SessionEnd.DISABLED_InAProcessOfItsOwn", 120000);
   EXPECT_EQ(ENDED_WITHOUT_A_CLOSE, code);
   EXPECT_EQ("[Pos]\r\nX=200\r\nY=150\r\n[MODE]\r\nmode=1\r\n[SOUND]\r\nsound=0\r\n", read_settings_text());
 }
