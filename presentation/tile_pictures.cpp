@@ -3,7 +3,6 @@
 // tile is done from then on; and the highlight. Until then the tile is drawn from
 // its stored picture, which is the same, so a tile never highlighted costs no memory.
 #include "tile_pictures.h"
-#include <atomic>
 #include <cstring>
 #include "board.h"
 #include "dib.h"
@@ -13,7 +12,7 @@ namespace {
 struct TilePicture {
   const unsigned char* stored = nullptr;
   long size = 0;
-  std::atomic<unsigned char*> own{nullptr};   // the copy, once made; kept for the run
+  unsigned char* own = nullptr;   // the copy, once made; kept for the run
 };
 
 TilePicture pictures[TILE_COUNT];
@@ -28,31 +27,26 @@ bool is_tile_picture(int image_id) {
   return image_id >= IDB_PAI_FIRST && image_id < IDB_PAI_FIRST + TILE_COUNT;
 }
 
-// A function-local static makes the first look-up safe should two threads reach it
-// at once.
+// Only the main window's thread draws tiles (the hint's worker hands its marks to
+// it), so the buffers need no guard between threads.
 TilePicture* picture_of(int image_id) {
-  static const bool found = [] {
+  static bool found = false;
+  if (!found) {
     for (int t = 0; t < TILE_COUNT; ++t) find_stored(pictures[t], IDB_PAI_FIRST + t);
-    return true;
-  }();
-  (void)found;
+    found = true;
+  }
   return is_tile_picture(image_id) ? &pictures[image_id - IDB_PAI_FIRST] : nullptr;
 }
 
 const unsigned char* current(const TilePicture& picture) {
-  const unsigned char* own = picture.own.load(std::memory_order_acquire);
-  return own ? own : picture.stored;
+  return picture.own ? picture.own : picture.stored;
 }
 
-// Should two threads make the first copy at once, one of them is kept.
 unsigned char* own_copy(TilePicture& picture) {
-  unsigned char* own = picture.own.load(std::memory_order_acquire);
-  if (own || !picture.stored) return own;
-  unsigned char* copy = new unsigned char[picture.size];
-  std::memcpy(copy, picture.stored, picture.size);
-  if (picture.own.compare_exchange_strong(own, copy, std::memory_order_acq_rel)) return copy;
-  delete[] copy;
-  return own;
+  if (picture.own || !picture.stored) return picture.own;
+  picture.own = new unsigned char[picture.size];
+  std::memcpy(picture.own, picture.stored, picture.size);
+  return picture.own;
 }
 
 // Every tile shares the layout of the first one: its pixels start after the header
