@@ -48,9 +48,16 @@ set(HARDENING -fstack-protector-strong)
 # linker's defaults of ASLR and DEP, DllCharacteristics is 0x540.
 add_link_options(-Wl,--no-seh)
 
+# No function of the program may keep more than 32 KB on the stack. A path as long as
+# Windows allows takes 64 KB; kept on the stack, a few of them in one call would run
+# a thread's stack out, so paths live on the heap (persistence/program_path.h), and
+# one put back on the stack fails the build here. The largest frame left is a
+# settings read's texts, about 25 KB.
+set(STACK_LIMIT -Werror=stack-usage=32768)
+
 add_library(kotopai_rules STATIC ${RULES_SOURCES})
 target_include_directories(kotopai_rules PUBLIC ${CMAKE_SOURCE_DIR}/rules)
-target_compile_options(kotopai_rules PRIVATE ${WARNINGS})
+target_compile_options(kotopai_rules PRIVATE ${WARNINGS} ${STACK_LIMIT})
 
 file(GLOB APP_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/presentation/*.cpp
@@ -67,7 +74,7 @@ target_link_options(kotopai_app INTERFACE ${DELAYED_FUNCTIONS})
 # The rules call back into the platform operations defined here: a cycle of two
 # static libraries, which CMake resolves by repeating them on the link line.
 target_link_libraries(kotopai_rules PUBLIC kotopai_app)
-target_compile_options(kotopai_app PRIVATE ${WARNINGS})
+target_compile_options(kotopai_app PRIVATE ${WARNINGS} ${STACK_LIMIT})
 # Public, so the tests expect what the build asked for.
 target_include_directories(kotopai_app PUBLIC ${CMAKE_BINARY_DIR}/generated)
 # Everything built on the program gets the guard too, its tests included.
@@ -79,6 +86,7 @@ set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESO
 
 add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(kotopai PRIVATE kotopai_app)
+target_compile_options(kotopai PRIVATE ${STACK_LIMIT})
 # No link time in the header and no symbols: the same sources give the same small program.
 target_link_options(kotopai PRIVATE -Wl,--no-insert-timestamp -s)
 

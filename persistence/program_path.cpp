@@ -4,6 +4,7 @@
 #include "program_path.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 
 namespace {
@@ -17,9 +18,22 @@ size_t folder_length(const wchar_t* program) {
 
 }  // namespace
 
+LongPath::LongPath() : text(static_cast<wchar_t*>(std::malloc(LONG_PATH_SIZE * sizeof(wchar_t)))),
+                       size(LONG_PATH_SIZE) {
+  if (!text) {
+    text = none_;
+    size = 1;
+  }
+  text[0] = L'\0';
+}
+
+LongPath::~LongPath() {
+  if (text != none_) std::free(text);
+}
+
 void program_path(LongPath* path) {
-  DWORD length = GetModuleFileNameW(nullptr, path->text, LONG_PATH_SIZE);
-  if (length == 0 || length >= LONG_PATH_SIZE) length = 0;   // none, or not whole
+  DWORD length = GetModuleFileNameW(nullptr, path->text, path->size);
+  if (length == 0 || length >= static_cast<DWORD>(path->size)) length = 0;   // none, or not whole
   path->text[length] = L'\0';
 }
 
@@ -32,9 +46,13 @@ void program_folder(LongPath* folder) {
 }
 
 void path_beside(const wchar_t* program, const char* name, LongPath* path) {
-  size_t length = folder_length(program);
+  const size_t length = folder_length(program);
+  if (length >= static_cast<size_t>(path->size)) {
+    path->text[0] = L'\0';
+    return;
+  }
   std::wmemmove(path->text, program, length);
-  const int room = LONG_PATH_SIZE - static_cast<int>(length);
+  const int room = path->size - static_cast<int>(length);
   if (MultiByteToWideChar(CP_ACP, 0, name, -1, path->text + length, room) == 0)
     path->text[length] = L'\0';   // no room: the folder alone, no file
 }
@@ -48,7 +66,8 @@ void unlimited_path(const wchar_t* path, LongPath* out) {
   const size_t length = std::wcslen(path);
   const wchar_t* prefix = L"";
   const wchar_t* rest = path;
-  if (length >= MAX_PATH && length + 8 < LONG_PATH_SIZE) {
+  const size_t size = static_cast<size_t>(out->size);
+  if (length >= MAX_PATH && length + 8 < size) {
     if (path[0] && path[1] == L':' && path[2] == L'\\') {
       prefix = L"\\\\?\\";
     } else if (path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.') {
@@ -58,7 +77,7 @@ void unlimited_path(const wchar_t* path, LongPath* out) {
   }
   // The path may be out's own text: it moves before the prefix is written.
   const size_t prefix_length = std::wcslen(prefix);
-  const size_t rest_length = std::min(std::wcslen(rest), LONG_PATH_SIZE - 1 - prefix_length);
+  const size_t rest_length = std::min(std::wcslen(rest), size - 1 - prefix_length);
   std::wmemmove(out->text + prefix_length, rest, rest_length);
   std::wmemcpy(out->text, prefix, prefix_length);
   out->text[prefix_length + rest_length] = L'\0';

@@ -6,8 +6,20 @@
 // The longest path Windows takes, with its terminator.
 constexpr int LONG_PATH_SIZE = 32768;
 
+// Room for one such path, on the heap: 64 KB on the stack for each would soon run
+// a thread's stack out. Freed when it goes out of scope, never copied. Where memory
+// runs out it holds the empty path alone (size 1): the functions below then give the
+// empty path, as for a path that cannot be had, and no file is found there.
 struct LongPath {
-  wchar_t text[LONG_PATH_SIZE];
+  wchar_t* text;
+  int size;   // characters text holds: LONG_PATH_SIZE, or 1
+  LongPath();
+  ~LongPath();
+  LongPath(const LongPath&) = delete;
+  LongPath& operator=(const LongPath&) = delete;
+
+ private:
+  wchar_t none_[1];
 };
 
 // The full path of the running program, whole; empty when it cannot be had.
@@ -16,7 +28,8 @@ void program_path(LongPath* path);
 void program_folder(LongPath* folder);
 // The file called name (ASCII, such as "kotopai.ini" or "help\\kotopai.htm") in the
 // folder of the file at program; a program path without a folder gives name alone,
-// and a name that would not fit gives the folder alone.
+// a name that would not fit gives the folder alone, and a folder that would not fit
+// gives the empty path.
 void path_beside(const wchar_t* program, const char* name, LongPath* path);
 // The same beside the running program.
 void path_beside_program(const char* name, LongPath* path);

@@ -61,8 +61,8 @@ void on_command(HWND main, int id) {
     case IDM_UNDO: undo_command(); break;
     case IDM_HINT: hint_command(main); break;
     case IDM_ABOUT: show_about(main); break;
-    case IDM_HELP: open_help(); break;
-    case IDM_HOMEPAGE: open_homepage(); break;
+    case IDM_HELP: open_help(main); break;
+    case IDM_HOMEPAGE: open_homepage(main); break;
     case IDM_RESTART: restart_game(); break;
     case IDM_RANKING: view_ranking(main); break;
     case IDM_MODE_NORMAL: choose_mode(main, 0); break;

@@ -5,6 +5,8 @@
 // main window's thread (the hint worker hands its verdict over), so each one takes
 // the keyboard from the window it disables.
 #include "modal_boxes.h"
+#include <cstdlib>
+#include <cwchar>
 #include "app_identity.h"
 
 namespace {
@@ -40,4 +42,23 @@ void show_modal_message_wide(HWND owner, const wchar_t* text, const wchar_t* cap
   if (!take_modal_place()) return;
   MessageBoxW(owner, text, caption, MB_OK);
   give_back_modal_place();
+}
+
+// The text is made on the heap, as the path may be 32,767 characters long. Should
+// memory run out, the first line is still shown.
+void show_path_message(HWND owner, const wchar_t* first, const wchar_t* path, const wchar_t* rest,
+                       const wchar_t* caption) {
+  const size_t size = std::wcslen(first) + std::wcslen(path) + std::wcslen(rest) + 4;
+  wchar_t* text = static_cast<wchar_t*>(std::malloc(size * sizeof(wchar_t)));
+  if (!text) {
+    show_modal_message_wide(owner, first, caption);
+    return;
+  }
+  std::wcscpy(text, first);
+  std::wcscat(text, L"\n");
+  std::wcscat(text, path);
+  std::wcscat(text, L"\n\n");
+  std::wcscat(text, rest);
+  show_modal_message_wide(owner, text, caption);
+  std::free(text);
 }

@@ -17,3 +17,7 @@ INT_PTR show_modal_dialog(HWND owner, int resource, DLGPROC procedure, LPARAM pa
 void show_modal_message(HWND owner, const char* text, const char* caption);
 // The same for a text that may hold letters outside the program's code page.
 void show_modal_message_wide(HWND owner, const wchar_t* text, const wchar_t* caption);
+// The same for a notice that names a path (or an address) of any length: its first
+// line, the path on a line of its own, then the rest after a blank line.
+void show_path_message(HWND owner, const wchar_t* first, const wchar_t* path, const wchar_t* rest,
+                       const wchar_t* caption);

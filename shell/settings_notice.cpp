@@ -2,7 +2,6 @@
 // without a word, the ranking would seem kept and the first-run offer would come
 // back at every start.
 #include "settings_notice.h"
-#include <cwchar>
 #include "modal_boxes.h"
 #include "settings.h"
 
@@ -15,12 +14,10 @@ namespace {
 void show_settings_notice(HWND window) {
   LongPath path;
   ini_path(SETTINGS_FILE_NAME, &path);
-  wchar_t text[LONG_PATH_SIZE + 128];
-  wcscpy(text, L"設定ファイルに書き込めません。\n");
-  wcscat(text, path.text);
-  wcscat(text, L"\n\nこのままでは設定とランキングが保存されません。\n"
-               L"ゲームのフォルダを、書き込みのできる場所へ移してください。");
-  show_modal_message_wide(window, text, L"設定ファイル");
+  show_path_message(window, L"設定ファイルに書き込めません。", path.text,
+                    L"このままでは設定とランキングが保存されません。\n"
+                    L"ゲームのフォルダを、書き込みのできる場所へ移してください。",
+                    L"設定ファイル");
 }
 
 }  // namespace

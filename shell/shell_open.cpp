@@ -1,29 +1,41 @@
 // The help document and the home page, handed to the shell's default handlers.
 #include "shell_open.h"
-#include <windows.h>
 #include <shellapi.h>
 #include <cwchar>
 #include "app_identity.h"
 #include "homepage.h"
+#include "modal_boxes.h"
 #include "program_path.h"
 
-// A build setting, empty unless the build names one: this project has no web site.
-static const wchar_t* const HOMEPAGE_ADDRESS = L"" KOTOPAI_HOMEPAGE;
+namespace {
 
-void open_with_shell(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
-  ShellExecuteW(nullptr, verb, file, nullptr, directory, SW_SHOWNORMAL);
+// A build setting, empty unless the build names one: this project has no web site.
+const wchar_t* const HOMEPAGE_ADDRESS = L"" KOTOPAI_HOMEPAGE;
+
+struct PageWords {
+  const wchar_t* verb;
+  const wchar_t* caption;
+  const wchar_t* not_opened;
+};
+const PageWords PAGE_WORDS[] = {
+    {nullptr, L"説明ファイル", L"説明ファイルを開けませんでした。"},
+    {L"open", L"作者のホームページ", L"作者のホームページを開けませんでした。"},
+};
+
+void tell_not_opened(HWND owner, ShellPage page, const wchar_t* where, const wchar_t* what_to_do) {
+  show_path_message(owner, PAGE_WORDS[page].not_opened, where, what_to_do, PAGE_WORDS[page].caption);
 }
 
-ShellOpener shell_opener = open_with_shell;
-
-// The path as the shell can take it. The shell joins and searches paths in buffers of
-// MAX_PATH characters and finds no file at a longer one, so such a path is handed over
-// in its short form (made in room), which names the same file, where it has one.
-static const wchar_t* shell_form(const wchar_t* path, LongPath* room) {
+// The path as the shell can take it, or null where it cannot. The shell joins and
+// searches paths in buffers of MAX_PATH characters and finds no file at a longer one,
+// so such a path goes over in its short form (made in room), which names the same
+// file. A volume that keeps no short names gives the long path back, and a missing
+// file gives none: the shell could take neither.
+const wchar_t* shell_form(const wchar_t* path, LongPath* room) {
   if (std::wcslen(path) < MAX_PATH) return path;
   unlimited_path(path, room);
-  const DWORD length = GetShortPathNameW(room->text, room->text, LONG_PATH_SIZE);
-  if (length == 0 || length >= LONG_PATH_SIZE) return path;
+  const DWORD length = GetShortPathNameW(room->text, room->text, room->size);
+  if (length == 0 || length >= static_cast<DWORD>(room->size)) return nullptr;
   const wchar_t* form = room->text;
   if (std::wcsncmp(form, L"\\\\?\\UNC\\", 8) == 0) {
     room->text[6] = L'\\';   // "\\?\UNC\server" reads "\\server" from here on
@@ -31,23 +43,41 @@ static const wchar_t* shell_form(const wchar_t* path, LongPath* room) {
   } else if (std::wcsncmp(form, L"\\\\?\\", 4) == 0) {
     form += 4;
   }
-  return std::wcslen(form) < MAX_PATH ? form : path;
+  return std::wcslen(form) < MAX_PATH ? form : nullptr;
 }
 
-// Opened by its full path, as the shell cannot join a long folder with a name.
-void open_help() {
-  LongPath file, folder, file_room, folder_room;
+}  // namespace
+
+int open_with_shell(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
+  const HINSTANCE result = ShellExecuteW(nullptr, verb, file, nullptr, directory, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32 ? 1 : 0;
+}
+
+ShellOpener shell_opener = open_with_shell;
+
+// The page goes by its full path, as the shell cannot join a long folder with a name.
+// A working folder the shell cannot take is left out: the page's path is whole.
+void open_page(HWND owner, ShellPage page, const wchar_t* path, const wchar_t* folder) {
+  LongPath file_room, folder_room;
+  const wchar_t* file = shell_form(path, &file_room);
+  const wchar_t* directory = folder ? shell_form(folder, &folder_room) : nullptr;
+  if (!file || !shell_opener(PAGE_WORDS[page].verb, file, directory))
+    tell_not_opened(owner, page, path, L"ブラウザなどで、このファイルを直接開いてください。");
+}
+
+void open_help(HWND owner) {
+  LongPath file, folder;
   path_beside_program(HELP_FILE_NAME, &file);
   program_folder(&folder);
-  shell_opener(nullptr, shell_form(file.text, &file_room), shell_form(folder.text, &folder_room));
+  open_page(owner, PAGE_HELP, file.text, folder.text);
 }
 
-void open_homepage() {
-  if (HOMEPAGE_ADDRESS[0]) {
-    shell_opener(L"open", HOMEPAGE_ADDRESS, nullptr);
-    return;
+void open_homepage(HWND owner) {
+  if (!HOMEPAGE_ADDRESS[0]) {
+    LongPath page;
+    path_beside_program(HOMEPAGE_FILE_NAME, &page);
+    open_page(owner, PAGE_HOME, page.text, nullptr);
+  } else if (!shell_opener(PAGE_WORDS[PAGE_HOME].verb, HOMEPAGE_ADDRESS, nullptr)) {
+    tell_not_opened(owner, PAGE_HOME, HOMEPAGE_ADDRESS, L"ブラウザで、このアドレスを直接開いてください。");
   }
-  LongPath page, room;
-  path_beside_program(HOMEPAGE_FILE_NAME, &page);
-  shell_opener(L"open", shell_form(page.text, &room), nullptr);
 }

@@ -106,22 +106,131 @@ TEST_F(GameTest, ViewingTheRankingPausesTheTimeOfARunningGameOnly) {
 }
 
 // Where the build sets no address for the home page, the item opens the page beside
-// the program that says what the game is, so it never leads nowhere.
-TEST_F(GameTest, HelpAndHomePageGoToTheShell) {
-  shell_calls.clear();
-  shell_opener = record_shell_call;
-  key(VK_F1);
-  command(IDM_HOMEPAGE);
-  shell_opener = open_with_shell;
-  ASSERT_EQ(2u, shell_calls.size());
+// the program that says what the game is, so it never leads nowhere. Where the shell
+// reports failure, a box over the main window names the page's path (or the address),
+// so the player can open it by hand.
+TEST_F(GameTest, HelpAndHomePageGoToTheShellOrABoxSaysWhereTheyAre) {
   const std::wstring folder = own_folder();
-  EXPECT_EQ(L"(default)", shell_calls[0].verb);
-  EXPECT_EQ(folder + L"\\help\\kotopai.htm", shell_calls[0].file);
-  EXPECT_EQ(folder, shell_calls[0].directory);
-  EXPECT_EQ(L"open", shell_calls[1].verb);
   const std::wstring address = L"" KOTOPAI_HOMEPAGE;   // the build's setting
-  EXPECT_EQ(address.empty() ? folder + L"\\help\\home.htm" : address, shell_calls[1].file);
-  EXPECT_EQ(L"(none)", shell_calls[1].directory);
+  const std::wstring help = folder + L"\\help\\kotopai.htm";
+  const std::wstring home = address.empty() ? folder + L"\\help\\home.htm" : address;
+  for (const int answer : {1, 0}) {
+    SCOPED_TRACE(answer ? "the shell opens" : "the shell reports failure");
+    std::vector<HWND> owners;
+    BoxCatcher catcher([&](HWND box) {
+      owners.push_back(GetWindow(box, GW_OWNER));
+      press_button(IDOK)(box);
+    });
+    shell_calls.clear();
+    shell_opener = record_shell_call;
+    shell_answer = answer;
+    key(VK_F1);
+    command(IDM_HOMEPAGE);
+    shell_opener = open_with_shell;
+    shell_answer = 1;
+    ASSERT_EQ(2u, shell_calls.size());
+    EXPECT_EQ(L"(default)", shell_calls[0].verb);
+    EXPECT_EQ(help, shell_calls[0].file);
+    EXPECT_EQ(folder, shell_calls[0].directory);
+    EXPECT_EQ(L"open", shell_calls[1].verb);
+    EXPECT_EQ(home, shell_calls[1].file);
+    EXPECT_EQ(L"(none)", shell_calls[1].directory);
+    if (answer) {
+      EXPECT_TRUE(catcher.caught().empty());
+      continue;
+    }
+    ASSERT_EQ(2u, catcher.caught().size());
+    EXPECT_EQ(std::vector<HWND>(2, window), owners);
+    EXPECT_EQ("説明ファイル", catcher.caught()[0].caption);
+    EXPECT_EQ("説明ファイルを開けませんでした。\n" + code_page_text(help) +
+                  "\n\nブラウザなどで、このファイルを直接開いてください。",
+              catcher.caught()[0].text);
+    EXPECT_EQ("作者のホームページ", catcher.caught()[1].caption);
+    EXPECT_EQ("作者のホームページを開けませんでした。\n" + code_page_text(home) + "\n\n" +
+                  (address.empty() ? "ブラウザなどで、このファイルを直接開いてください。"
+                                   : "ブラウザで、このアドレスを直接開いてください。"),
+              catcher.caught()[1].text);
+  }
+}
+
+// A page's file, and the folders on its way below the test program's own, made for
+// a test and removed after it; the Windows calls get the prefix that lifts MAX_PATH.
+struct PageFile {
+  std::wstring path;
+  std::vector<std::wstring> made;
+  explicit PageFile(const std::wstring& names) : path(own_folder() + names) {
+    for (size_t at = own_folder().size() + 1; (at = path.find(L'\\', at)) != std::wstring::npos; ++at) {
+      made.push_back(path.substr(0, at));
+      CreateDirectoryW((L"\\\\?\\" + made.back()).c_str(), nullptr);
+    }
+    made.push_back(path);
+    CloseHandle(CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  }
+  ~PageFile() {
+    DeleteFileW((L"\\\\?\\" + path).c_str());
+    for (size_t n = made.size() - 1; n-- > 0;) RemoveDirectoryW((L"\\\\?\\" + made[n]).c_str());
+  }
+};
+
+// Names below the test program's folder that give a page's path of length characters.
+// Past MAX_PATH, its short form is shorter than MAX_PATH.
+std::wstring long_names(size_t length) {
+  const std::wstring file = L"\\page.htm";
+  return L"\\pages\\" + std::wstring(length - own_folder().size() - 7 - file.size(), L'x') + file;
+}
+// Names that are short names already, as many as make even the short form of the
+// page's path MAX_PATH characters or more: the shell can take no form of it, as on a
+// volume that keeps no short names.
+std::wstring short_names_only() {
+  std::wstring above(32768, L'\0');
+  const size_t above_length = GetShortPathNameW(own_folder().c_str(), &above[0], 32768);
+  std::wstring names = L"\\PAGES";
+  while (above_length + names.size() + 9 < MAX_PATH) names += L"\\ABCDEFGH";
+  return names + L"\\PAGE.HTM";
+}
+
+// The shell finds no file at a path of MAX_PATH characters or more: such a path goes
+// over in its short form, from exactly 260 characters on; where there is none, the
+// shell is not asked and a box names the path.
+TEST_F(GameTest, APagePastTheShellsLimitGoesInItsShortFormOrABoxNamesIt) {
+  enum Handed { WHOLE, SHORT_FORM, NOTHING };
+  const struct {
+    const char* what;
+    std::wstring names;
+    Handed handed;
+  } rows[] = {
+      {"259 characters", long_names(MAX_PATH - 1), WHOLE},
+      {"260 characters", long_names(MAX_PATH), SHORT_FORM},
+      {"no short form", short_names_only(), NOTHING},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    const PageFile page(row.names);
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((L"\\\\?\\" + page.path).c_str()));
+    BoxCatcher catcher;
+    shell_calls.clear();
+    shell_opener = record_shell_call;
+    open_page(window, PAGE_HELP, page.path.c_str(), nullptr);
+    shell_opener = open_with_shell;
+    if (row.handed == NOTHING) {
+      EXPECT_GE(page.path.size(), size_t{MAX_PATH});
+      EXPECT_TRUE(shell_calls.empty());
+      ASSERT_EQ(1u, catcher.caught().size());
+      EXPECT_NE(std::string::npos, catcher.caught()[0].text.find("\n" + code_page_text(page.path) + "\n"));
+      continue;
+    }
+    EXPECT_TRUE(catcher.caught().empty());
+    ASSERT_EQ(1u, shell_calls.size());
+    const std::wstring& file = shell_calls[0].file;
+    if (row.handed == WHOLE) {
+      EXPECT_EQ(page.path, file);
+      continue;
+    }
+    EXPECT_LT(file.size(), size_t{MAX_PATH});
+    std::wstring found(32768, L'\0');
+    GetLongPathNameW(file.c_str(), &found[0], 32768);
+    EXPECT_EQ(0, _wcsicmp(page.path.c_str(), found.c_str())) << file;
+  }
 }
 
 TEST_F(GameTest, AboutOpensItsDialogOverTheMainWindow) {

@@ -36,7 +36,10 @@ std::map<std::string, double> cost_by_kind;   // milliseconds, by the event's de
 long long deal_second = 0;
 
 void count_cue(const char* name) { ++cues[name]; }
-void count_open(const wchar_t*, const wchar_t*, const wchar_t*) { ++shell_opens; }
+int count_open(const wchar_t*, const wchar_t*, const wchar_t*) {
+  ++shell_opens;
+  return 1;
+}
 // Deals follow the seeds, not the wall clock, so a failure can be replayed.
 long long next_deal_second() { return ++deal_second; }
 

@@ -4,9 +4,11 @@
 #include <shlobj.h>
 
 std::vector<ShellCall> shell_calls;
+int shell_answer = 1;
 
-void record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
+int record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
   shell_calls.push_back({verb ? verb : L"(default)", file, directory ? directory : L"(none)"});
+  return shell_answer;
 }
 
 std::wstring own_folder() {
@@ -14,6 +16,14 @@ std::wstring own_folder() {
   GetModuleFileNameW(nullptr, path, 32768);
   std::wstring folder = path;
   return folder.substr(0, folder.rfind(L'\\'));
+}
+
+std::string code_page_text(const std::wstring& path) {
+  std::string text(path.size() * 2 + 1, '\0');
+  const int length = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &text[0],
+                                         static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(length > 0 ? length - 1 : 0);
+  return text;
 }
 
 std::wstring link_file(int folder_id) {

@@ -8,10 +8,14 @@ struct ShellCall {
   std::wstring verb, file, directory;   // "(default)" and "(none)" for null
 };
 extern std::vector<ShellCall> shell_calls;
-// A stand-in for the shell opener that records each call.
-void record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory);
+// A stand-in for the shell opener that records each call and answers as the shell
+// answers when it opens (1), or when it reports failure (0).
+extern int shell_answer;
+int record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory);
 // The folder of the running test program, without a final backslash.
 std::wstring own_folder();
+// A path as the program's code page spells it, as a box's text is read back.
+std::string code_page_text(const std::wstring& path);
 // The link file named "Kotopai.lnk" in one of the shell's special folders.
 std::wstring link_file(int folder_id);
 // The target as the shell follows it from a link file, its item list (Wine reads the
