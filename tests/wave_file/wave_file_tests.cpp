@@ -76,7 +76,6 @@ TEST(WaveFile, TakesSoundsAndRefusesEveryKindOfDamage) {
     {"a format of 40 bytes", riff(chunk("fmt ", format() + std::string(24, '\0')) + DATA), true},
     {"no samples", riff(FMT + chunk("data", "")), true},
     {"bytes after the RIFF", SOUND + "trailing", true},
-    {"a second format after the samples", riff(FMT + DATA + chunk("fmt ", "junk")), true},
     // Sizes past the end.
     {"RIFF size one past the file", riff(FMT + DATA, FMT.size() + DATA.size() + 5), false},
     {"format size past the file", riff(chunk("fmt ", format(), 1000) + DATA), false},
@@ -86,11 +85,10 @@ TEST(WaveFile, TakesSoundsAndRefusesEveryKindOfDamage) {
     {"a chunk after the samples past the file", riff(FMT + DATA + chunk("LIST", "", 9)), false},
     // Sizes near 4 GB, which wrap round when added in 32 bits.
     {"RIFF size 4 GB - 1", riff(FMT + DATA, 0xFFFFFFFF), false},
-    {"RIFF size 4 GB - 8", riff(FMT + DATA, 0xFFFFFFF8), false},
     {"format size 4 GB - 1", riff(chunk("fmt ", format(), 0xFFFFFFFF) + DATA), false},
     {"format size 64 MB", riff(chunk("fmt ", format(), 64u << 20)), false},
     {"samples 4 GB - 1", riff(FMT + chunk("data", SAMPLES, 0xFFFFFFFF)), false},
-    {"samples 4 GB - 36", riff(FMT + chunk("data", SAMPLES, 0xFFFFFFDC)), false},
+    {"samples 4 GB - 32, which lead back to the format", riff(FMT + chunk("data", SAMPLES, 0xFFFFFFE0)), false},
     {"a chunk 4 GB - 8 long, which leads back to itself", riff(chunk("LIST", "", 0xFFFFFFF8) + FMT + DATA), false},
     // A RIFF size of 0, and the others too small.
     {"RIFF size 0", riff(FMT + DATA, 0), false},
@@ -105,7 +103,6 @@ TEST(WaveFile, TakesSoundsAndRefusesEveryKindOfDamage) {
     // Not a sound, or not one the wave player plays.
     {"text", "[Pos]\r\nX=80\r\nY=80\r\n", false},
     {"another RIFF form", "RIFF" + little_endian(4 + FMT.size() + DATA.size(), 4) + "AVI " + FMT + DATA, false},
-    {"big-endian RIFX", "RIFX" + SOUND.substr(4), false},
     {"no format", riff(DATA), false},
     {"no samples chunk", riff(FMT), false},
     {"samples before the format only", riff(DATA + FMT), false},
