@@ -27,6 +27,14 @@ target_link_libraries(rules_tests PRIVATE rules_test_support kotopai_rules fake_
 target_compile_options(rules_tests PRIVATE ${WARNINGS})
 gtest_discover_tests(rules_tests DISCOVERY_TIMEOUT 60)
 
+# The check of a cue's file, the one platform-free part of the shell, with its tests.
+add_executable(wave_file_tests ${WAVE_FILE_TEST_SOURCES})
+target_include_directories(wave_file_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell)
+target_compile_definitions(wave_file_tests PRIVATE KOTOPAI_SOUNDS="${CMAKE_SOURCE_DIR}/resources/sounds")
+target_link_libraries(wave_file_tests PRIVATE GTest::gtest_main)
+target_compile_options(wave_file_tests PRIVATE ${WARNINGS})
+gtest_discover_tests(wave_file_tests DISCOVERY_TIMEOUT 60)
+
 # Tools that link only the rules (deal statistics from fixed seconds).
 file(GLOB RULES_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/rules/*.cpp)
 foreach(src ${RULES_TOOL_SOURCES})

@@ -147,6 +147,14 @@ set(TEST_TIMEOUT_game 360)
 set(TEST_TIMEOUT_robustness 600)
 set_tests_properties(rules_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 
+# The check of a cue's file, as in the native tree, here in 32 bits.
+add_executable(wave_file_tests ${WAVE_FILE_TEST_SOURCES})
+target_include_directories(wave_file_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell)
+target_compile_definitions(wave_file_tests PRIVATE KOTOPAI_SOUNDS="${CMAKE_SOURCE_DIR}/resources/sounds")
+target_link_libraries(wave_file_tests PRIVATE gtest_main)
+add_test(NAME wave_file_tests COMMAND wave_file_tests)
+set_tests_properties(wave_file_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
+
 # Each folder of tests/win is one test program linked with the whole game and its resources.
 # tests/win/support holds what they share (their main, the box catcher, the cue sink).
 file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)

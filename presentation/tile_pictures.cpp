@@ -105,8 +105,10 @@ void pai_recolor(HWND window, HPALETTE palette, int image_id, int a, int b, int 
   recolor_tile(image_id, Recolor(a, b, c, d));
 }
 
-// Draws through the window's own DC, so the new look is drawn before the call
-// returns, not at the window's next paint: the hint's marks are timed from here.
+// Draws through the window's own DC, so the new look goes out with the call, not at
+// the window's next paint; it may still wait in this thread's batch of drawing calls
+// until that is flushed. The hint's marks are timed by its worker, from each step's
+// post, not from here.
 void pai_recolor_draw(HWND window, HPALETTE palette, int image_id, int a, int b, int c, int d) {
   if (!recolor_tile(image_id, Recolor(a, b, c, d))) return;
   if (!window) return;   // a null window would mean the whole screen's DC

@@ -1,5 +1,5 @@
-// The hint: a worker thread lights every removable pair in turn, and its
-// cooperative stop.
+// The hint: every removable pair lit in turn, timed by a worker thread and drawn by
+// the main window's thread, and its cooperative stop.
 #include "hint.h"
 #include <atomic>
 #include "board.h"

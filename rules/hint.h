@@ -1,4 +1,5 @@
-// The hint: a worker thread lights every removable pair in turn.
+// The hint: every removable pair lit in turn, timed by a worker thread and drawn by
+// the main window's thread.
 #pragma once
 #include "platform.h"
 
@@ -8,8 +9,8 @@ constexpr int HINT_GAP_MS = 500;
 extern ThreadHandle hint_thread;
 
 void hint_start(WindowHandle main_window);
-// Stops a running worker, waits for it, then turns every hint mark back to normal.
-// Safe to call again from inside its own wait.
+// Stops a running worker and waits for it; then, if a pair is lit on the screen,
+// turns every hint mark back to normal. Safe to call again from inside its own wait.
 void hint_stop();
 int hint_worker(void* main_window);
 // On the main window's thread, for a step of platform_report_pair: lights the pair

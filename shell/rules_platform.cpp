@@ -91,8 +91,11 @@ void platform_report_pair(WindowHandle main_window, unsigned hint, int first, in
                MAKELPARAM(MAKEWORD(first, second), lit));
 }
 
-// The mark leaves this thread's batch of drawing calls at once, so it is on the
-// screen for the whole time the worker gives it.
+// The mark leaves this thread's batch of drawing calls at once, not when the batch
+// fills or the thread next waits. The worker counts each step's time from its post,
+// not from here: a step that waits in this thread's queue is drawn that much late,
+// so a mark's time on the screen is the worker's, less the wait of the step that
+// lit it and plus the wait of the one that puts it back.
 void show_reported_pair(WPARAM wparam, LPARAM lparam) {
   hint_show_pair(static_cast<unsigned>(wparam), LOBYTE(LOWORD(lparam)), HIBYTE(LOWORD(lparam)),
                  HIWORD(lparam));

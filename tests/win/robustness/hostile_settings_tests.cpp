@@ -1,6 +1,11 @@
-// Damaged and hostile settings files: the program starts on the screen, plays, shows
-// the ranking and closes, and what it writes back reads as it was written.
+// Damaged and hostile files beside the program, settings or a cue: the program starts
+// on the screen, plays, shows the ranking and closes, and what it writes back reads
+// as it was written.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
+#include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,7 +17,9 @@
 #include "resource.h"
 #include "settings.h"
 #include "settings_notice.h"
+#include "shell_calls.h"
 #include "shell_state.h"
+#include "sound.h"
 
 namespace {
 
@@ -20,6 +27,7 @@ struct HostileFile {
   const char* name;
   std::string bytes;
   bool play_to_the_end;   // also clear a game, so the ranking takes an entry from this file
+  std::optional<std::string> check_wav;   // the bytes of check.wav beside the program, heard at every pick
 };
 
 std::string garbage(size_t size, unsigned seed) {
@@ -69,6 +77,37 @@ std::string bytes_of(const char (&literal)[N]) {
   return std::string(literal, N - 1);
 }
 
+std::string little_endian(uint32_t value, int bytes) {
+  std::string text;
+  for (int k = 0; k < bytes; ++k) text += static_cast<char>(value >> (8 * k));
+  return text;
+}
+
+// A cue as the game's own (16-bit mono PCM at 44.1 kHz, then samples of silence),
+// with the sizes of the whole, the format and the samples written as given.
+std::string cue(uint32_t riff_size, uint32_t format_size, uint32_t data_size, size_t samples) {
+  const std::string format = little_endian(1, 2) + little_endian(1, 2) + little_endian(44100, 4) +
+                             little_endian(88200, 4) + little_endian(2, 2) + little_endian(16, 2);
+  return "RIFF" + little_endian(riff_size, 4) + "WAVE" + "fmt " + little_endian(format_size, 4) + format +
+         "data" + little_endian(data_size, 4) + std::string(samples, '\0');
+}
+
+// Beside settings the game keeps, each a check.wav that PlaySound would read past its
+// end, or that is no sound at all.
+std::vector<HostileFile> damaged_cues() {
+  const std::string settings = "[Pos]\r\nX=80\r\nY=80\r\n";
+  return {
+    {"CueFormatClaims64MB", settings, false, cue(236, 64u << 20, 200, 200)},
+    {"CueFormatNear4GB", settings, false, cue(236, 0xFFFFFFFF, 200, 200)},
+    {"CueSamplesPastTheEnd", settings, false, cue(236, 16, 1u << 20, 200)},
+    {"CueSamplesNear4GB", settings, false, cue(236, 16, 0xFFFFFFF8, 200)},
+    {"CueRiffSizeZero", settings, false, cue(0, 16, 200, 200)},
+    {"CueCutShort", settings, false, cue(2036, 16, 2000, 2000).substr(0, 1000)},
+    {"CueNotASound", settings, false, settings},
+    {"CueEmpty", settings, false, ""},
+  };
+}
+
 std::vector<HostileFile> hostile_files() {
   std::string japanese_31 = std::string(30, 'A') + "\x82\xa0";   // a character across the cut
   return {
@@ -92,8 +131,21 @@ std::vector<HostileFile> hostile_files() {
   };
 }
 
+std::wstring check_wav_beside_program() { return own_folder() + L"\\check.wav"; }
+
+void write_file(const std::wstring& path, const std::string& bytes) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return;
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
 struct HostileSettingsTest : testing::TestWithParam<HostileFile> {
-  void TearDown() override { remove_settings(); }
+  void TearDown() override {
+    remove_settings();
+    cues_forget();
+    DeleteFileW(check_wav_beside_program().c_str());
+  }
 };
 
 bool partly_on_a_monitor(HWND window) {
@@ -120,6 +172,7 @@ void check_ranking_boxes(HWND dialog) {
 
 TEST_P(HostileSettingsTest, StartsOnScreenPlaysShowsTheRankingAndWritesReadableKeys) {
   write_settings_bytes(GetParam().bytes);
+  if (GetParam().check_wav) write_file(check_wav_beside_program(), *GetParam().check_wav);
   BoxCatcher catcher;
   HWND window = open_main_window();
   keep_on_top(window);
@@ -130,6 +183,8 @@ TEST_P(HostileSettingsTest, StartsOnScreenPlaysShowsTheRankingAndWritesReadableK
 
   make_partner(0, 1);
   take_pair(window, 0, 1);
+  PlaySoundW(nullptr, nullptr, 0);   // returns once the picks' cue has been read through
+  if (GetParam().check_wav) EXPECT_EQ(nullptr, cue_sound("check")) << "a damaged cue is kept";
   EXPECT_EQ(TILE_REMOVED, slot_cell(0).state);
   EXPECT_EQ(TILE_REMOVED, slot_cell(1).state);
   EXPECT_EQ("", board_fault());
@@ -175,8 +230,9 @@ TEST_P(HostileSettingsTest, StartsOnScreenPlaysShowsTheRankingAndWritesReadableK
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileSettingsTest, testing::ValuesIn(hostile_files()),
-                         [](const testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });
+const auto row_name = [](const testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Files, HostileSettingsTest, testing::ValuesIn(hostile_files()), row_name);
+INSTANTIATE_TEST_SUITE_P(Cues, HostileSettingsTest, testing::ValuesIn(damaged_cues()), row_name);
 
 // A settings file that cannot be written: the program says so once, as it starts,
 // naming the file; then it plays and closes, and the file keeps every byte. A file

@@ -7,6 +7,7 @@
 #include "dib.h"
 #include "removal.h"
 #include "shell_state.h"
+#include "sound.h"
 #include "tile_pictures.h"
 #include "tile_windows.h"
 
@@ -59,4 +60,5 @@ void shell_reset() {
   was_stuck = 0;
   omigoto_shown = 0;
   ranking_shown = 0;
+  cues_forget();
 }

@@ -6,5 +6,5 @@
 // pictures back into the tile buffers, so a highlight left by one test cannot show
 // in the next main window.
 void presentation_reset();
-// Puts every shell variable back as before the first main window.
+// Puts every shell variable back as before the first main window, and forgets the cues' files.
 void shell_reset();
