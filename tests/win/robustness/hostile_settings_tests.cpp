@@ -207,7 +207,8 @@ TEST(ReadOnlySettingsTest, SaysSoOnceAtStartThenPlaysAndClosesLeavingTheFileAsIt
     if (told) ASSERT_TRUE(SetFileAttributesA(settings_path().c_str(), FILE_ATTRIBUTE_READONLY));
     // Wine lets a root user write over the attribute; a reader that shares the file
     // for reading only keeps every writer out there too, as on Windows. Whatever ends
-    // the test lets go of both, or the tests after it would meet a held file.
+    // the test lets go of both and closes the window, or the tests after it would meet
+    // a held file.
     struct Afterwards {
       HANDLE reader = CreateFileA(settings_path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
       HWND window = nullptr;
