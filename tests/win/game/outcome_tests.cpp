@@ -63,8 +63,10 @@ TEST_F(GameTest, ClearedIn180SecondsHasNoBannerButStillTheRanking) {
 // then does the input act. The first box is answered after a second and any later
 // one sooner, so the removal timer runs under the first and a box opened inside it
 // would close first; the file's table is checked whole afterwards. The session's end
-// settles nothing and shows nothing, yet writes the entry under the offered name; the
-// settle that follows, should the process go on, offers nothing more.
+// settles nothing and shows nothing, yet writes the entry under the offered name and
+// stops the clock at the entry's time; the settle that follows, should the process
+// go on, offers nothing more. A game once stuck or already offered, or a pair that
+// leaves tiles, earns no entry there either.
 TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
   struct Case {
     const char* what;
@@ -72,6 +74,7 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     int code;
     std::vector<std::string> boxes;
     enum { PAIR_GONE, PAIR_BACK, NEW_DEAL, CLOSED, PAIR_ON_SHOW } board;
+    enum { FIRST_CLEAR, ONCE_STUCK, OFFERED, PAIRS_LEFT } game = FIRST_CLEAR;
   };
   const Case cases[] = {
       {"BackSpace", WM_KEYDOWN, VK_BACK, {"ランキング"}, Case::PAIR_BACK},
@@ -82,11 +85,23 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
       {"Space", WM_KEYDOWN, VK_SPACE, {"ランキング"}, Case::PAIR_GONE},
       {"Alt+F4", WM_CLOSE, 0, {"ランキング"}, Case::CLOSED},
       {"session's end", WM_ENDSESSION, TRUE, {}, Case::PAIR_ON_SHOW},
+      {"session's end, once stuck", WM_ENDSESSION, TRUE, {}, Case::PAIR_ON_SHOW, Case::ONCE_STUCK},
+      {"session's end, offered before", WM_ENDSESSION, TRUE, {}, Case::PAIR_ON_SHOW, Case::OFFERED},
+      {"session's end, a pair left", WM_ENDSESSION, TRUE, {}, Case::PAIR_ON_SHOW, Case::PAIRS_LEFT},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SetUp();   // a new game: the ranking may be offered again
-    craft_board({{0, 3}, {1, 39}});
+    if (c.game == Case::PAIRS_LEFT)
+      craft_board({{0, 3}, {1, 39}, {5, 4}, {6, 40}});
+    else
+      craft_board({{0, 3}, {1, 39}});
+    if (c.game == Case::ONCE_STUCK || c.game == Case::OFFERED) {   // as taken back after its end
+      game_over = 1;
+      was_stuck = c.game == Case::ONCE_STUCK;
+      omigoto_shown = ranking_shown = c.game == Case::OFFERED;
+      KillTimer(window, TIMER_ELAPSED);
+    }
     elapsed_seconds = 100;
     const RankingTable before = ranking_in_file();
     char offered[RANKING_NAME_SIZE];
@@ -117,7 +132,8 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
     EXPECT_EQ(c.board != Case::CLOSED, IsWindowEnabled(window) != 0);
     EXPECT_FALSE(IsWindowVisible(omigoto_window));
-    EXPECT_EQ("", ranking_difference(with_new_entry(before, 100, typed.c_str()), ranking_in_file()));
+    const RankingTable after = c.game == Case::FIRST_CLEAR ? with_new_entry(before, 100, typed.c_str()) : before;
+    EXPECT_EQ("", ranking_difference(after, ranking_in_file()));
     char player[RANKING_NAME_SIZE];
     ini_get_string("PLAYER", "NAME", "Player1", player, sizeof player, SETTINGS_FILE_NAME);
     EXPECT_EQ(typed, player);
@@ -128,13 +144,14 @@ TEST_F(GameTest, InputInTheLastPairsDelaySettlesTheGameFirst) {
       keep_on_top(window);
     } else if (c.board == Case::PAIR_ON_SHOW) {
       EXPECT_EQ(0, timer_runs(TIMER_REMOVE));
+      EXPECT_EQ(c.game == Case::PAIRS_LEFT, timer_runs(TIMER_ELAPSED) == 1);
       EXPECT_TRUE(IsWindowVisible(tile_window(0)));
       EXPECT_EQ((Cues{"check", "check"}), cues_played);
       key(VK_SPACE);
       EXPECT_FALSE(IsWindowVisible(tile_window(1)));
-      EXPECT_EQ(1, game_over);
+      EXPECT_EQ(c.game != Case::PAIRS_LEFT, game_over == 1);
       EXPECT_TRUE(catcher.caught().empty());
-      EXPECT_EQ("", ranking_difference(with_new_entry(before, 100, typed.c_str()), ranking_in_file()));
+      EXPECT_EQ("", ranking_difference(after, ranking_in_file()));
     } else if (c.board == Case::NEW_DEAL) {
       EXPECT_EQ(0, game_over);
       expect_full_board_in_normal_look();

@@ -1,5 +1,6 @@
 // The main window as WinMain makes it: classes, size, style, menu, children, stacking, place.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <string>
 #include <vector>
 #include "banner_windows.h"
@@ -231,10 +232,38 @@ __attribute__((noinline)) int write_past_array() {
   return bytes[0];
 }
 
+// The import slot (in a writable section) through which the guard's set-up reaches the
+// system's random source.
+extern "C" BOOLEAN(WINAPI* random_source_slot)(PVOID, ULONG) __asm__("__imp__SystemFunction036@8");
+extern "C" void stack_guard_setup();
+
+// A random source that fails, and leaves in the buffer what it likes.
+BOOLEAN WINAPI failing_source(PVOID buffer, ULONG size) {
+  std::memset(buffer, 0x5a, size);
+  return FALSE;
+}
+
+// The guard the set-up makes when the system has no random value for it. The guard in
+// use is back before any function that checks it returns.
+__attribute__((no_stack_protector)) unsigned guard_without_random_source() {
+  const auto source = random_source_slot;
+  void* const guard = __stack_chk_guard;
+  random_source_slot = failing_source;
+  stack_guard_setup();
+  const unsigned made = static_cast<unsigned>(reinterpret_cast<UINT_PTR>(__stack_chk_guard));
+  __stack_chk_guard = guard;
+  random_source_slot = source;
+  return made;
+}
+
 // The guard is no value an attacker knows, whether the system gave a random one or
-// the set-up had to make its own.
+// the set-up had to make its own, which differs from one moment to the next.
 TEST(StackGuard, IsNoKnownValueAndAnArrayOverrunEndsTheRunWithTheBrokenGuardCode) {
-  for (UINT_PTR guard : {reinterpret_cast<UINT_PTR>(__stack_chk_guard), UINT_PTR{stack_guard_fallback()}}) {
+  const unsigned made = guard_without_random_source();
+  Sleep(1);
+  const unsigned made_later = guard_without_random_source();
+  EXPECT_NE(made, made_later);
+  for (UINT_PTR guard : {reinterpret_cast<UINT_PTR>(__stack_chk_guard), UINT_PTR{made}, UINT_PTR{made_later}}) {
     EXPECT_NE(STACK_GUARD_START, guard);
     EXPECT_NE(0u, guard);
   }

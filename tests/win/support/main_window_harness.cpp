@@ -13,9 +13,10 @@
 #include "window_classes.h"
 #include "window_position.h"
 
-HWND open_main_window() {
+HWND open_main_window(const std::function<void(HWND)>& created) {
   register_window_classes(app_instance);
   HWND window = create_main_window(app_instance);
+  if (created) created(window);
   place_main_window(window);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);

@@ -1,13 +1,15 @@
 // Creating the real main window in a test, as WinMain does, and taking it down again.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 #include "box_catcher.h"   // pump_messages
 
 // Registers the classes, creates the main window (its creation sequence runs),
 // places it and shows it normally. With no settings file the first-run dialog opens.
-HWND open_main_window();
+// created, if given, runs before any queued message or timer of the window is handled.
+HWND open_main_window(const std::function<void(HWND)>& created = {});
 // Keeps the window above other programs' windows (tests run side by side on one
 // display), so that what a test reads from the screen is the window's own.
 void keep_on_top(HWND window);
