@@ -2,8 +2,8 @@
 # Packs the Windows release: kotopai-VERSION-win32.zip with the program, the five
 # sounds, the help folder (the manual and the page that stands in for a home page)
 # and a short readme. The version, and the pages that name it (the home page, the
-# readme), come from the build tree, where the project's version was written into them. Fixed names, order and
-# times, so the same sources always give the same bytes.
+# readme), come from the build tree, where the project's version was written into
+# them. Fixed names, order and times, so the same sources always give the same bytes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 win=${1:-$here/build/win}

@@ -15,7 +15,8 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
   cat <<MSG
 play: no X display here, so the game has no screen to open on. Instead, a whole
-easy game is played now in a virtual screen, as a player would, with screenshots.
+easy game (or the games named) is played now in a virtual screen, as a player would,
+with screenshots.
 (On a desktop, run 'make play' inside your X session; over ssh use 'ssh -X'.)
 MSG
   # Wine and what it starts write under "~": they get the home under build/ the tests
