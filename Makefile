@@ -43,9 +43,11 @@ test-win: win
 	scripts/wine-prefix.sh
 	scripts/with-display scripts/wine-session ctest --test-dir $(WIN) --output-on-failure
 
-# Whole games played from outside, with real pointer and key input under Xvfb.
+# Whole games played from outside, with real pointer and key input under Xvfb; then
+# each script that starts Wine, run with an empty home, must leave it empty.
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
+	tests/e2e/scripts_in_an_empty_home.sh $(WIN)
 
 # Every test. The packages are installed first, outside any watch; then the tests run
 # with a home of their own under build/, and a look at the player's home afterwards
@@ -54,7 +56,7 @@ test: setup
 	@scripts/home-unchanged scripts/with-test-home $(MAKE) --no-print-directory test-native test-win test-e2e
 
 demo: win
-	python3 tests/e2e/run.py $(WIN) build/demo --visible
+	scripts/with-test-home python3 tests/e2e/run.py $(WIN) build/demo --visible
 
 dist: win
 	scripts/dist.sh $(WIN)

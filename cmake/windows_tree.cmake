@@ -1,7 +1,8 @@
 # The Windows tree: the game, statically linked, and every test, run under Wine.
 add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
+include(${CMAKE_SOURCE_DIR}/cmake/version.cmake)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 # shell32 and winmm are first needed when the player opens the help, makes a
@@ -82,6 +83,8 @@ target_compile_options(kotopai_app PUBLIC ${HARDENING})
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/kotopai.rc)
 file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+list(APPEND RESOURCE_FILES ${CMAKE_BINARY_DIR}/generated/program_version.h
+     ${CMAKE_BINARY_DIR}/generated/kotopai.manifest)
 set_source_files_properties(${RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 
 add_executable(kotopai WIN32 ${CMAKE_SOURCE_DIR}/shell/main.cpp ${RESOURCE_SCRIPT})
@@ -90,9 +93,12 @@ target_compile_options(kotopai PRIVATE ${STACK_LIMIT})
 # No link time in the header and no symbols: the same sources give the same small program.
 target_link_options(kotopai PRIVATE -Wl,--no-insert-timestamp -s)
 
-# What the program expects beside it at run time: the sound cues and the help folder.
+# What the program expects beside it at run time: the sound cues and the help folder,
+# whose home page names the version (cmake/version.cmake).
 file(GLOB SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/*.wav)
 file(GLOB HELP_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
+list(REMOVE_ITEM HELP_FILES ${CMAKE_SOURCE_DIR}/help/home.htm)
+list(APPEND HELP_FILES ${CMAKE_BINARY_DIR}/generated/help/home.htm)
 add_custom_command(TARGET kotopai POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:kotopai>/help
   VERBATIM)
@@ -160,7 +166,8 @@ set_tests_properties(wave_file_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 file(GLOB SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
 add_library(win_test_support STATIC ${SUPPORT_SOURCES})
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/win/support)
-target_link_libraries(win_test_support PUBLIC kotopai_app rules_test_support gtest)
+# version: the tests read the version record of the program they test.
+target_link_libraries(win_test_support PUBLIC kotopai_app rules_test_support gtest version)
 
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})

@@ -8,23 +8,28 @@
 # each turn, so a busy moment of the machine falls on both alike; kotopai's ratio is
 # given from the medians and as the median of the turns' ratios, for the median round
 # and for the fastest quarter's end.
-# Usage: scripts/measure-play.sh [build dir] [turns]
+# Usage: scripts/measure-play.sh [--turns-only] [build dir] [turns]
+#   --turns-only  only the turns of the new game beside the design's repaint
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+turns_only=
+if [ "${1:-}" = --turns-only ]; then turns_only=$1; shift; fi
 build=${1:-$here/build/win}
 turns=${2:-10}
 rounds=40
+# Wine and what it starts write under "~": they get the home under build/ the tests have.
+[ "${HOME:-}" = "$here/build/home" ] || exec "$here/scripts/with-test-home" "$0" $turns_only "$@"
 
 if [ -z "${IN_MEASURE_PLAY:-}" ]; then
   export IN_MEASURE_PLAY=1
-  exec "$here/scripts/with-display" "$here/scripts/wine-session" "$0" "$build" "$turns"
+  exec "$here/scripts/with-display" "$here/scripts/wine-session" "$0" $turns_only "$build" "$turns"
 fi
 
 run() { wine "$@" 2>/dev/null | tr -d '\r'; }
 # "median quartile" of the one figure a program printed.
 figures() { grep -o 'median *[0-9.]* ms *quartile *[0-9.]*' | awk '{ print $2, $5 }'; }
 
-run "$build/play_figures.exe"
+[ -n "$turns_only" ] || run "$build/play_figures.exe"
 
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT

@@ -22,10 +22,11 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win}
 rounds=${2:-10}
 programs="floor floortext design_floor kotopai"
+# Wine and what it starts write under "~": they get the home under build/ the tests have.
+[ "${HOME:-}" = "$here/build/home" ] || exec "$here/scripts/with-test-home" "$0" "$@"
 
 if [ -z "${IN_MEASURE_DISPLAY:-}" ]; then
-  work=$(mktemp -d)
-  trap 'rm -rf "$work"' EXIT
+  work=$(mktemp -d)   # removed by the run under Xvfb, which takes this process's place
   for name in $programs; do cp "$build/$name.exe" "$work/"; done
   printf '[Pos]\r\nX=0\r\nY=0\r\n' > "$work/kotopai.ini"   # no first-run offer
   export WINEPREFIX="$here/build/measure-prefix"
@@ -34,7 +35,9 @@ if [ -z "${IN_MEASURE_DISPLAY:-}" ]; then
   DISPLAY= exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds"
 fi
 
-export WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'rm -rf "$WORK"' EXIT
+# The settings of the tests' prefix, Wine's menu builder off among them.
+source "$here/scripts/wine-env.sh"
 WINEDEBUG=-all wineserver -p
 
 # CPU time in ns of the given processes' living threads.
@@ -72,7 +75,7 @@ one_run() {   # exe -> "in-process-ms wall-ms private-kb cpu-ms"
   : > "$log"
   before=$(cpu_ns $HELPERS)
   start=$(date +%s%N)
-  env LC_ALL=C.UTF-8 WINEDEBUG=+debugstr wine "$exe" 2> "$log" &
+  WINEDEBUG=+debugstr wine "$exe" 2> "$log" &
   local pid=$!
   for _ in $(seq 3000); do
     if grep -q 'first-frame-ms' "$log"; then break; fi

@@ -188,6 +188,18 @@ def check_help_opens(session, opened):
     check(got[:1] == [expected], "F1 opened %r, not %r" % (got, expected))
 
 
+def show_first_screen(win_build, out_dir, visible=False, log=print):
+    """The program started, its board on screen, and closed: the shortest run of the
+    whole program, for a look at it or at what starting it leaves behind."""
+    session, origin, shot = start_game(win_build, out_dir, "first-app", 1, 0, visible)
+    try:
+        shot.save_png(os.path.join(out_dir, "01-start.png"))
+        session.key("alt+F4")
+        check(session.wait_exit(30), "the program did not end after Alt+F4")
+    finally:
+        session.stop()
+
+
 def play_easy_game(win_build, out_dir, visible=False, log=print):
     """An easy deal played to the cleared state; a name typed into the ranking."""
     faces_art = load_faces()

@@ -64,16 +64,18 @@ std::string settings_path() {
   return path;
 }
 
-std::string read_settings_text() {
-  std::string text;
-  FILE* file = _wfopen(settings_file().c_str(), L"rb");
-  if (!file) return text;
+std::string file_bytes(const std::wstring& path) {
+  std::string bytes;
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return bytes;
   char buffer[4096];
   size_t got;
-  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
+  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
   fclose(file);
-  return text;
+  return bytes;
 }
+
+std::string read_settings_text() { return file_bytes(settings_file()); }
 
 // The profile functions may cache the last file they read: let go of it before the
 // file changes under them.

@@ -26,6 +26,8 @@ std::string switch_marks();
 std::wstring settings_file();
 std::string settings_path();
 std::string read_settings_text();
+// A file's bytes; empty when it cannot be read.
+std::string file_bytes(const std::wstring& path);
 void write_settings_text(const char* text);
 void remove_settings();
 // The names in the test program's folder, sorted: what a run leaves there.
