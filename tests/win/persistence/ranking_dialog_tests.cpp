@@ -190,7 +190,7 @@ TEST_F(RankingDialog, TheNameGoesToItsOwnEntryThoughAnotherCopyMovedIt) {
     open(300, [&](HWND dialog) {   // ties with Chris: rank 4
       other_copys = ranking_in_file();
       for (int k = 0; k < better; ++k) ranking_insert(&other_copys, 100 + k, "Ben", today());
-      ranking_save(&other_copys);
+      ranking_save(&other_copys, SETTINGS_FILE_NAME);
       type_into(name_box(dialog, 3), "Aki");
     });
     RankingTable expected = other_copys;

@@ -2,11 +2,12 @@
 #include "ranking_expect.h"
 #include <windows.h>
 #include <cstdio>
+#include "settings.h"
 
 RankingTable ranking_in_file() {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);   // no cached copy of the file
   RankingTable table;
-  ranking_load(&table);
+  ranking_load(&table, SETTINGS_FILE_NAME);
   return table;
 }
 

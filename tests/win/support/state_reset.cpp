@@ -6,6 +6,8 @@
 #include "board.h"
 #include "dib.h"
 #include "removal.h"
+#include "settings_notice.h"
+#include "settings_save.h"
 #include "shell_state.h"
 #include "tile_pictures.h"
 #include "tile_windows.h"
@@ -59,4 +61,6 @@ void shell_reset() {
   was_stuck = 0;
   omigoto_shown = 0;
   ranking_shown = 0;
+  settings_told = 0;
+  settings_saves_lost = 0;
 }
