@@ -18,6 +18,17 @@ RankingTable with_new_entry(const RankingTable& before, int seconds, const char*
   return after;
 }
 
+std::string ranking_file_text(const RankingTable& table) {
+  std::string text;
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    char section[160];
+    snprintf(section, sizeof section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n",
+             row + 1, table.names[row], table.years[row], table.months[row], table.days[row], table.seconds[row]);
+    text += section;
+  }
+  return text;
+}
+
 namespace {
 
 // Control bytes of a name shown as \xNN, so a difference in them can be seen.
