@@ -129,14 +129,14 @@ int ini_put_string(const char* section, const char* key, const char* value, cons
   return WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text) ? 1 : 0;
 }
 
-// The profile functions keep the file they used last in a cache, known by its path
-// and its modified time. A read makes this file that one; the call with every
-// argument null then writes it out and drops it (the one flush Windows documents).
+void ini_let_go() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr); }
+
+// A read makes the file the one used last.
 void ini_forget(const char* file_name) {
   LongPath path;
   ini_path(file_name, &path);
   if (!ini_path_fits(path.text)) return;
   wchar_t none[1];
   GetPrivateProfileStringW(L"", L"", L"", none, 1, path.text);
-  WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr);
+  ini_let_go();
 }

@@ -20,6 +20,9 @@ void ini_get_string(const char* section, const char* key, const char* default_va
                     char* out, int out_size, const char* file_name);
 // 1 when the value was written.
 int ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
-// What the profile functions hold of the file in their cache is written out and let
-// go: the next call reads the file as it is on disk.
+// The profile functions keep the file they used last in a cache, which Wine knows by
+// its path and modified time: it is written out and let go, so the next call reads
+// the file as it is on disk (the one flush of the cache Windows documents).
+void ini_let_go();
+// The same for the file of that name, whether it was used last or not.
 void ini_forget(const char* file_name);

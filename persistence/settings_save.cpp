@@ -31,11 +31,13 @@ bool tried(Step step) {
 
 // The copy starts as the file is now, byte for byte, or empty when there is none
 // yet. Made anew each time, so a copy that a killed save left behind is written over,
-// and its modified time is now, never one the profile cache knows it by.
-bool copy_whole(const wchar_t* file, const wchar_t* copy) {
+// and its modified time is now, never one the profile cache knows it by. file_time:
+// when the file was last written.
+bool copy_whole(const wchar_t* file, const wchar_t* copy, FILETIME* file_time) {
   HANDLE from = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (from == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+  if (from != INVALID_HANDLE_VALUE) GetFileTime(from, nullptr, nullptr, file_time);
   HANDLE to = CreateFileW(copy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   bool whole = to != INVALID_HANDLE_VALUE;
   char buffer[4096];
@@ -53,11 +55,12 @@ bool copy_whole(const wchar_t* file, const wchar_t* copy) {
   return whole;
 }
 
-bool flushed(const wchar_t* copy) {
+// copy_time: when the copy was last written.
+bool flushed(const wchar_t* copy, FILETIME* copy_time) {
   HANDLE file = CreateFileW(copy, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  const bool done = FlushFileBuffers(file) != 0;
+  const bool done = FlushFileBuffers(file) && GetFileTime(file, nullptr, nullptr, copy_time);
   CloseHandle(file);
   return done;
 }
@@ -65,20 +68,21 @@ bool flushed(const wchar_t* copy) {
 // Inside the turn, so no other copy of the game reads the file, copies it or puts
 // its own copy in place between this save's copy and its rename.
 int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
-  if (!tried([&] { return copy_whole(file, copy); })) {
+  FILETIME file_time = {}, copy_time = {};
+  if (!tried([&] { return copy_whole(file, copy, &file_time); })) {
     DeleteFileW(copy);
     return 0;
   }
   int kept = write(SETTINGS_COPY_NAME);
-  // Whatever the profile functions still hold of the copy reaches it now, and
-  // nothing of it is left to be written there after the rename.
-  ini_forget(SETTINGS_COPY_NAME);
-  kept = kept && tried([&] { return flushed(copy); }) &&
+  // Whatever the profile functions still hold of the copy, the file they used last,
+  // reaches it now, and nothing of it is left to be written there after the rename.
+  ini_let_go();
+  kept = kept && tried([&] { return flushed(copy, &copy_time); }) &&
          tried([&] { return MoveFileExW(copy, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0; });
   if (!kept) DeleteFileW(copy);
-  // The cache may hold the old file, and the new one may carry a modified time it
-  // cannot tell from the old one's (both written in one tick of the clock).
-  ini_forget(SETTINGS_FILE_NAME);
+  // A cache that holds the old file would take the new one for it only if both were
+  // written in one tick of the clock: then it must read the file again.
+  if (kept && CompareFileTime(&file_time, &copy_time) == 0) ini_forget(SETTINGS_FILE_NAME);
   return kept;
 }
 

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 #include "box_catcher.h"
 #include "child_test.h"
@@ -15,12 +17,14 @@
 #include "play_helpers.h"
 #include "ranking_entry.h"
 #include "ranking_expect.h"
+#include "shell_calls.h"
 #include "shell_state.h"
 #include "stopwatch.h"
 
 namespace {
 
-// A page the parent shares with its children, named in the environment they inherit.
+// A page the parent shares with the children it starts in one folder, who find it by
+// their folder's name.
 struct RunPage {
   volatile LONG started;       // children that have begun, each one's number
   volatile LONG ready;         // children with their main window open
@@ -28,21 +32,22 @@ struct RunPage {
   volatile LONG in_save;       // the save under way (SaveKind)
   volatile LONG arrived[16];   // children at each meeting point
 };
-constexpr wchar_t RUN_VARIABLE[] = L"KOTOPAI_TEST_RUN";
+
+std::wstring page_name(const std::wstring& folder) {
+  return L"Local\\KotopaiTestRun." + std::to_wstring(std::hash<std::wstring>()(folder));
+}
 
 struct SharedRun {
   HANDLE mapping;
   RunPage* run;
-  SharedRun() {
-    const std::wstring name = L"Local\\KotopaiTestRun." + std::to_wstring(GetCurrentProcessId());
-    mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(RunPage), name.c_str());
+  explicit SharedRun(const std::wstring& folder) {
+    mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(RunPage),
+                                 page_name(folder).c_str());
     run = static_cast<RunPage*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(RunPage)));
-    SetEnvironmentVariableW(RUN_VARIABLE, name.c_str());
   }
   ~SharedRun() {
     UnmapViewOfFile(run);
     CloseHandle(mapping);
-    SetEnvironmentVariableW(RUN_VARIABLE, nullptr);
   }
   SharedRun(const SharedRun&) = delete;
   SharedRun& operator=(const SharedRun&) = delete;
@@ -50,9 +55,7 @@ struct SharedRun {
 };
 
 RunPage* joined_run() {
-  wchar_t name[64] = L"";
-  GetEnvironmentVariableW(RUN_VARIABLE, name, 64);
-  HANDLE mapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, name);
+  HANDLE mapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, page_name(own_folder()).c_str());
   if (!mapping) return nullptr;
   return static_cast<RunPage*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(RunPage)));
 }
@@ -63,12 +66,13 @@ std::wstring own_program() {
   return path;
 }
 
-std::wstring copy_path() {
-  const std::wstring file = settings_file();
-  return file.substr(0, file.rfind(L'\\') + 1) + L"kotopai.new";
+std::wstring beside(const std::wstring& folder, const std::wstring& program) {
+  return folder + program.substr(program.rfind(L'\\'));
 }
 
-bool copy_left() { return GetFileAttributesW(copy_path().c_str()) != INVALID_FILE_ATTRIBUTES; }
+std::wstring copy_path() { return beside(own_folder(), L"\\kotopai.new"); }
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Every section a game writes, and one of another program's, in this order.
 std::string file_text(const char* player, POINT place, int mode, int sound, const RankingTable& ranking) {
@@ -154,14 +158,17 @@ TEST(SavesKilled, DISABLED_SavesUntilEnded) {
 }
 
 // The file after each save of a whole run, made here by the same saves: states[k]
-// once k saves are done. And how long each save took.
+// once k saves are done. How long each save took, and the day its entries are of.
 struct Replay {
   std::vector<std::string> states;
   std::vector<double> ms;
+  RankingDate day;
 };
 
+bool same_day(RankingDate a, RankingDate b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
+
 Replay replay_saves(const std::string& start) {
-  Replay replay = {{start}, {}};
+  Replay replay = {{start}, {}, ranking_today()};
   write_settings_bytes(start);
   HWND window = open_main_window();
   RankingEntry entry = {};
@@ -175,51 +182,84 @@ Replay replay_saves(const std::string& start) {
   return replay;
 }
 
-// The child is ended somewhere inside a save chosen at random: the parent waits for
-// the saves before it to be done, then a random part of that save's time.
-TEST_F(SavesFromOutside, AGameEndedInAnySaveLeavesTheWholeOldFileOrTheWholeNewOne) {
-  SharedRun shared;
-  const Replay replay = replay_saves(killed_start());
-  const unsigned seed = GetTickCount();
-  std::mt19937 random(seed);
+struct KillTally {
   int trials = 0, inside[4] = {}, copies = 0, damaged = 0;
-  while (inside[RANKING_SAVE] + inside[NAME_SAVE] + inside[CLOSE_SAVE] < KILLS_INSIDE_SAVES && trials < 2 * KILLS_INSIDE_SAVES) {
-    write_settings_bytes(replay.states[0]);
+};
+
+// Copies of this program in the folder are started and ended, each somewhere inside
+// a save chosen at random: the saves before it are let finish, then a random part of
+// that save's time. Until the kills inside saves in all folders are enough.
+void kill_in_folder(const std::wstring& folder, const Replay& replay, unsigned seed, std::atomic<int>* inside_saves,
+                    KillTally* tally) {
+  SharedRun shared(folder);
+  std::mt19937 random(seed);
+  const std::wstring file = beside(folder, L"\\kotopai.ini");
+  while (*inside_saves < KILLS_INSIDE_SAVES && tally->trials < KILLS_INSIDE_SAVES) {
+    put_file_bytes(file, replay.states[0]);
     shared.clear();
-    HANDLE child = start_child_test(own_program(), L"SavesKilled.DISABLED_SavesUntilEnded");
-    ASSERT_NE(nullptr, child);
+    HANDLE child = start_child_test(beside(folder, own_program()), L"SavesKilled.DISABLED_SavesUntilEnded");
+    if (!child) return ADD_FAILURE() << "no child started";
     const int target = std::uniform_int_distribution<int>(0, KILL_STEPS - 1)(random);
     const double give_up = now_ms() + 60000;
     while ((!shared.run->ready || shared.run->done < target) && WaitForSingleObject(child, 0) == WAIT_TIMEOUT &&
            now_ms() < give_up)
       Sleep(0);
     const double until = now_ms() + std::uniform_real_distribution<double>(0, replay.ms[target])(random);
-    while (now_ms() < until) YieldProcessor();
+    while (now_ms() < until) Sleep(0);
     TerminateProcess(child, 0xDEAD);
     WaitForSingleObject(child, INFINITE);
     CloseHandle(child);
-    ASSERT_EQ(1, shared.run->ready) << "the child never opened its window";
-    const int done = shared.run->done;
-    ++trials;
-    ++inside[shared.run->in_save];
-    copies += copy_left();
-    const std::string file = settings_bytes();
-    if (file == replay.states[done] || (done < KILL_STEPS && file == replay.states[done + 1])) continue;
-    if (++damaged <= 3)
-      ADD_FAILURE() << "ended in the " << KIND_NAMES[shared.run->in_save] << " save after " << done
-                    << " saves, the file holds neither the old nor the new contents:\n" << file;
+    if (!shared.run->ready) return ADD_FAILURE() << "the child never opened its window";
+    const int done = shared.run->done, kind = shared.run->in_save;
+    ++tally->trials;
+    ++tally->inside[kind];
+    if (kind != NO_SAVE) ++*inside_saves;
+    tally->copies += exists(beside(folder, L"\\kotopai.new"));
+    const std::string bytes = file_bytes(file);
+    if (bytes == replay.states[done] || (done < KILL_STEPS && bytes == replay.states[done + 1])) continue;
+    if (!same_day(replay.day, ranking_today())) continue;   // past midnight, the entries are of another day
+    if (++tally->damaged <= 3)
+      ADD_FAILURE() << "ended in the " << KIND_NAMES[kind] << " save after " << done
+                    << " saves, the file holds neither the old nor the new contents:\n" << bytes;
+  }
+}
+
+// Two folders at once, each with its own copy of this program and its own settings
+// file, so the machine's two cores each start copies.
+TEST_F(SavesFromOutside, AGameEndedInAnySaveLeavesTheWholeOldFileOrTheWholeNewOne) {
+  const Replay replay = replay_saves(killed_start());
+  const std::wstring second = own_folder() + L"\\second folder";
+  CreateDirectoryW(second.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(own_program().c_str(), beside(second, own_program()).c_str(), FALSE));
+  const unsigned seed = GetTickCount();
+  std::atomic<int> inside_saves{0};
+  KillTally tallies[2];
+  std::thread other(kill_in_folder, second, std::cref(replay), seed + 1, &inside_saves, &tallies[1]);
+  kill_in_folder(own_folder(), replay, seed, &inside_saves, &tallies[0]);
+  other.join();
+  for (const wchar_t* name : {L"\\kotopai.ini", L"\\kotopai.new"}) DeleteFileW(beside(second, name).c_str());
+  DeleteFileW(beside(second, own_program()).c_str());
+  RemoveDirectoryW(second.c_str());
+
+  KillTally all;
+  for (const KillTally& tally : tallies) {
+    all.trials += tally.trials;
+    for (int kind = 0; kind < 4; ++kind) all.inside[kind] += tally.inside[kind];
+    all.copies += tally.copies;
+    all.damaged += tally.damaged;
   }
   printf("killed %d times (seed %u): inside the ranking save %d, the name %d, the close %d, between saves %d; "
          "%d left the copy behind; %d damaged files\n",
-         trials, seed, inside[RANKING_SAVE], inside[NAME_SAVE], inside[CLOSE_SAVE], inside[NO_SAVE], copies, damaged);
-  EXPECT_EQ(0, damaged);
-  EXPECT_GE(inside[RANKING_SAVE] + inside[NAME_SAVE] + inside[CLOSE_SAVE], KILLS_INSIDE_SAVES);
+         all.trials, seed, all.inside[RANKING_SAVE], all.inside[NAME_SAVE], all.inside[CLOSE_SAVE],
+         all.inside[NO_SAVE], all.copies, all.damaged);
+  EXPECT_EQ(0, all.damaged);
+  EXPECT_GE(inside_saves, KILLS_INSIDE_SAVES);
 
   // The next save writes over a copy a kill left behind, and puts it in place.
   write_settings_bytes(replay.states[0]);
   HWND window = open_main_window();
   close_main_window(window);
-  EXPECT_FALSE(copy_left());
+  EXPECT_FALSE(exists(copy_path()));
 }
 
 // ---- Two copies at once ---------------------------------------------------------
@@ -261,20 +301,25 @@ TEST(TwoCopies, DISABLED_OneCopy) {
   EXPECT_TRUE(catcher.texts().empty()) << catcher.texts()[0];
 }
 
-// Whichever copy saved its name last, and whichever closed last, the file holds the
-// other program's section, the choices, every entry of both copies under its own name,
-// and one copy's place and switches whole.
-TEST_F(SavesFromOutside, TwoCopiesSavingAtTheSameMomentsLoseNoEntryAndNoSection) {
-  SharedRun shared;
-  RankingTable best = old_table(2000);
+// The file as the two copies leave it when nothing is lost: the choices and the
+// other program's section as they were, every entry of both copies under its own name
+// (ten, each better than every old one), the player's name of whichever copy named
+// last, and the place and switches, whole, of whichever closed last. best: the table.
+std::vector<std::string> whole_files(RankingTable* best) {
+  *best = old_table(2000);
   for (int copy = 0; copy < COPIES; ++copy)
     for (int round = 0; round < COPY_ROUNDS; ++round)
-      best = with_new_entry(best, copy_seconds(copy, round), copy_name(copy, round).c_str());
+      *best = with_new_entry(*best, copy_seconds(copy, round), copy_name(copy, round).c_str());
   std::vector<std::string> whole;
   for (int named_last = 0; named_last < COPIES; ++named_last)
     for (int closed_last = 0; closed_last < COPIES; ++closed_last)
-      whole.push_back(file_text(copy_name(named_last, COPY_ROUNDS - 1).c_str(),
-                                copy_place(closed_last, COPY_ROUNDS - 1), closed_last, 1 - closed_last, best));
+      whole.push_back(file_text(copy_name(named_last, COPY_ROUNDS - 1).c_str(), copy_place(closed_last, COPY_ROUNDS - 1),
+                                closed_last, 1 - closed_last, *best));
+  return whole;
+}
+
+TEST_F(SavesFromOutside, TwoCopiesSavingAtTheSameMomentsLoseNoEntryAndNoSection) {
+  SharedRun shared(own_folder());
   int damaged = 0;
   for (int run = 0; run < COPY_RUNS; ++run) {
     write_settings_bytes(copies_start());
@@ -289,6 +334,8 @@ TEST_F(SavesFromOutside, TwoCopiesSavingAtTheSameMomentsLoseNoEntryAndNoSection)
       CloseHandle(copy);
       EXPECT_EQ(0u, code);
     }
+    RankingTable best;
+    const std::vector<std::string> whole = whole_files(&best);
     const std::string file = settings_bytes();
     if (std::find(whole.begin(), whole.end(), file) != whole.end()) continue;
     if (++damaged <= 3)

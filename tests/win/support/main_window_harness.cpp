@@ -63,16 +63,25 @@ std::string settings_path() {
   return path;
 }
 
-std::string read_settings_text() {
-  std::string text;
-  FILE* file = _wfopen(settings_file().c_str(), L"rb");
-  if (!file) return text;
+std::string file_bytes(const std::wstring& path) {
+  std::string bytes;
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return bytes;
   char buffer[4096];
   size_t got;
-  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
+  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
   fclose(file);
-  return text;
+  return bytes;
 }
+
+void put_file_bytes(const std::wstring& path, const std::string& bytes) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return;
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
+std::string read_settings_text() { return file_bytes(settings_file()); }
 
 // The profile functions may cache the last file they read: let go of it before the
 // file changes under them.
@@ -80,10 +89,7 @@ static void release_profile_cache() { WritePrivateProfileStringW(nullptr, nullpt
 
 void write_settings_text(const char* text) {
   release_profile_cache();
-  FILE* file = _wfopen(settings_file().c_str(), L"wb");
-  if (!file) return;
-  fputs(text, file);
-  fclose(file);
+  put_file_bytes(settings_file(), text);
 }
 
 void remove_settings() {
