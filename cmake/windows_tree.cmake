@@ -133,10 +133,11 @@ add_test(NAME rules_tests COMMAND rules_tests)
 
 # Each test program's limit, some five times its longest run seen while other builds
 # kept a 2-core machine busy: a hang ends that program and the run goes on, long
-# before CI's own limit. The two that play whole games take longer.
+# before CI's own limit. The two that play whole games take longer; the robustness
+# program also starts copies of itself some 200 times and ends them from outside.
 set(TEST_TIMEOUT_DEFAULT 120)
 set(TEST_TIMEOUT_game 360)
-set(TEST_TIMEOUT_robustness 600)
+set(TEST_TIMEOUT_robustness 900)
 set_tests_properties(rules_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 
 # Each folder of tests/win is one test program linked with the whole game and its resources.
