@@ -108,9 +108,7 @@ TEST(AnyFolder, KeepsSettingsAndRankingAndFindsSoundsAndHelpBesideTheProgram) {
     }
   } afterwards{folder};
   ASSERT_TRUE(CreateDirectoryW((folder + L"\\help").c_str(), nullptr));
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  ASSERT_TRUE(copy_into(self, program));
+  ASSERT_TRUE(copy_into(own_program(), program));
   for (const wchar_t* name : {L"check.wav", L"tezumari.wav", L"help\\kotopai.htm", L"help\\home.htm"})
     ASSERT_TRUE(copy_into(built + L"\\" + name, folder + L"\\" + name)) << name;
   DeleteFileW(link_file(CSIDL_DESKTOP).c_str());
@@ -157,9 +155,7 @@ TEST(AnyFolder, ASettingsPathPastMaxPathIsToldOnceAndKeepsNothing) {
     std::wstring folder;
     ~Afterwards() { remove_folder(folder); }
   } afterwards{folder};
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  ASSERT_TRUE(copy_into(self, folder + L"\\k.exe"));
+  ASSERT_TRUE(copy_into(own_program(), folder + L"\\k.exe"));
 
   EXPECT_EQ(TOLD_IN_THE_FOLDER,
             run_child_test(folder + L"\\k.exe", L"AnyFolder.DISABLED_WhereTheSettingsPathIsTooLong", 60000));

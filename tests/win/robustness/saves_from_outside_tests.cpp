@@ -60,12 +60,6 @@ RunPage* joined_run() {
   return static_cast<RunPage*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(RunPage)));
 }
 
-std::wstring own_program() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
 std::wstring beside(const std::wstring& folder, const std::wstring& program) {
   return folder + program.substr(program.rfind(L'\\'));
 }

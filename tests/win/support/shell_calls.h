@@ -10,7 +10,8 @@ struct ShellCall {
 extern std::vector<ShellCall> shell_calls;
 // A stand-in for the shell opener that records each call.
 void record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory);
-// The folder of the running test program, without a final backslash.
+// The running test program's path, and its folder without a final backslash.
+std::wstring own_program();
 std::wstring own_folder();
 // The link file named "Kotopai.lnk" in one of the shell's special folders.
 std::wstring link_file(int folder_id);
