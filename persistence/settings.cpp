@@ -99,7 +99,8 @@ int ini_get_int(const char* section, const char* key, int default_value, const c
   const WideKey wide(section, key);
   wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  if (wide.whole && ini_path_fits(path.text)) GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
+  if (wide.whole && ini_path_fits(path.text))
+    GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
   char digits[2 * INT_TEXT_SIZE];
   narrow(text, digits, sizeof digits);
   return parse_int(digits, default_value);
