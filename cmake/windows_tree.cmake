@@ -147,10 +147,11 @@ add_test(NAME rules_tests COMMAND rules_tests)
 
 # Each test program's limit, some five times its longest run seen while other builds
 # kept a 2-core machine busy: a hang ends that program and the run goes on, long
-# before CI's own limit. The two that play whole games take longer.
+# before CI's own limit. The two that play whole games take longer; the robustness
+# program also starts copies of itself some 200 times and ends them from outside.
 set(TEST_TIMEOUT_DEFAULT 120)
 set(TEST_TIMEOUT_game 360)
-set(TEST_TIMEOUT_robustness 600)
+set(TEST_TIMEOUT_robustness 900)
 set_tests_properties(rules_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 
 # The check of a cue's file, as in the native tree, here in 32 bits.

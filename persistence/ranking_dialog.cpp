@@ -5,6 +5,7 @@
 #include "dbcs_text.h"
 #include "ranking_entry.h"
 #include "resource.h"
+#include "settings.h"
 
 // Each open dialog keeps its own, in its window data: a dialog opened while another
 // is open must not take over the other's entry.
@@ -61,7 +62,7 @@ static INT_PTR on_init(HWND dialog, LPARAM seconds) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
   if (state->time == 0) {
     RankingTable table;
-    ranking_load(&table);
+    ranking_load(&table, SETTINGS_FILE_NAME);
     ranking_fill(dialog, &table);
   } else {
     show_new_entry(dialog, state);

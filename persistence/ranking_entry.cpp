@@ -5,19 +5,33 @@
 #include <cstring>
 
 #include "settings.h"
+#include "settings_save.h"
 
 constexpr const char* DEFAULT_PLAYER = "Player1";
 
+// The time put into the table that the file of that name holds, under the player's name.
+static void enter_into(RankingTable* table, RankingEntry* entry, const char* file_name) {
+  char player[RANKING_NAME_SIZE];
+  ini_get_string("PLAYER", "NAME", DEFAULT_PLAYER, player, sizeof player, file_name);
+  ranking_load(table, file_name);
+  entry->row = ranking_insert(table, entry->seconds, player, entry->date);
+  if (entry->row != RANKING_NO_ROW) std::memcpy(entry->name, table->names[entry->row], RANKING_NAME_SIZE);
+}
+
 // The whole table reaches the file before anyone types: the entry is kept under the
-// last player's name even if a name is never confirmed.
+// last player's name even if a name is never confirmed. Read and written in one save,
+// so no other copy of the game writes its own table between the two.
 RankingEntry ranking_enter(int seconds, RankingTable* table) {
   RankingEntry entry = {RANKING_NO_ROW, "", ranking_today(), seconds};
-  char player[RANKING_NAME_SIZE];
-  ini_get_string("PLAYER", "NAME", DEFAULT_PLAYER, player, sizeof player, SETTINGS_FILE_NAME);
-  ranking_load(table);
-  entry.row = ranking_insert(table, seconds, player, entry.date);
-  if (entry.row != RANKING_NO_ROW) std::memcpy(entry.name, table->names[entry.row], RANKING_NAME_SIZE);
-  ranking_save(table);
+  bool entered = false;
+  settings_save([&](const char* file_name) {
+    enter_into(table, &entry, file_name);
+    entered = true;
+    return ranking_save(table, file_name);
+  });
+  // With no copy to save into, the entry is shown all the same, and lost as any save
+  // to an unwritable file is.
+  if (!entered) enter_into(table, &entry, SETTINGS_FILE_NAME);
   return entry;
 }
 
@@ -39,17 +53,25 @@ int ranking_find(const RankingTable* table, const RankingEntry* entry) {
   return RANKING_NO_ROW;
 }
 
-// The name is read back as the file now holds it, so the entry is found again
-// should the name be kept a second time (OK after the session's end).
+// The entry is found and named in one save. The name is read back as the file then
+// holds it, so the entry is found again should the name be kept a second time (OK
+// after the session's end).
 void ranking_keep_name(RankingEntry* entry, const char* name) {
   if (entry->row == RANKING_NO_ROW) return;
-  ini_put_string("PLAYER", "NAME", name, SETTINGS_FILE_NAME);
-  RankingTable table;
-  ranking_load(&table);
-  const int row = ranking_find(&table, entry);
-  if (row == RANKING_NO_ROW) return;
-  char section[16];
-  ranking_section(row, section);
-  ini_put_string(section, "NAME", name, SETTINGS_FILE_NAME);
-  ini_get_string(section, "NAME", "", entry->name, RANKING_NAME_SIZE, SETTINGS_FILE_NAME);
+  char kept[RANKING_NAME_SIZE] = "";
+  bool found = false;
+  const int saved = settings_save([&](const char* file_name) {
+    int written = ini_put_string("PLAYER", "NAME", name, file_name);
+    RankingTable table;
+    ranking_load(&table, file_name);
+    const int row = ranking_find(&table, entry);
+    if (row == RANKING_NO_ROW) return written;
+    char section[16];
+    ranking_section(row, section);
+    written &= ini_put_string(section, "NAME", name, file_name);
+    ini_get_string(section, "NAME", "", kept, RANKING_NAME_SIZE, file_name);
+    found = true;
+    return written;
+  });
+  if (saved && found) std::memcpy(entry->name, kept, RANKING_NAME_SIZE);
 }

@@ -28,47 +28,50 @@ void ranking_section(int row, char* section) {
   sprintf(section, "Ranking%02d", row + 1);
 }
 
-static int load_int(int row, const char* key, int default_value) {
+static int load_int(int row, const char* key, int default_value, const char* file_name) {
   char section[16];
   ranking_section(row, section);
-  return ini_get_int(section, key, default_value, SETTINGS_FILE_NAME);
+  return ini_get_int(section, key, default_value, file_name);
 }
 
-void ranking_load(RankingTable* table) {
+void ranking_load(RankingTable* table, const char* file_name) {
   char section[16];
   for (int row = 0; row < RANKING_SIZE; ++row) {
     ranking_section(row, section);
-    ini_get_string(section, "NAME", DEFAULT_NAMES[row], table->names[row], RANKING_NAME_SIZE,
-                   SETTINGS_FILE_NAME);
+    ini_get_string(section, "NAME", DEFAULT_NAMES[row], table->names[row], RANKING_NAME_SIZE, file_name);
   }
-  for (int row = 0; row < RANKING_SIZE; ++row) table->years[row] = load_int(row, "YEAR", DEFAULT_YEAR);
-  for (int row = 0; row < RANKING_SIZE; ++row) table->months[row] = load_int(row, "MONTH", DEFAULT_MONTH);
-  for (int row = 0; row < RANKING_SIZE; ++row) table->days[row] = load_int(row, "DAY", DEFAULT_DAY);
+  for (int row = 0; row < RANKING_SIZE; ++row) table->years[row] = load_int(row, "YEAR", DEFAULT_YEAR, file_name);
+  for (int row = 0; row < RANKING_SIZE; ++row) table->months[row] = load_int(row, "MONTH", DEFAULT_MONTH, file_name);
+  for (int row = 0; row < RANKING_SIZE; ++row) table->days[row] = load_int(row, "DAY", DEFAULT_DAY, file_name);
   for (int row = 0; row < RANKING_SIZE; ++row)
-    table->seconds[row] = load_int(row, "SECOND", default_seconds(row));
+    table->seconds[row] = load_int(row, "SECOND", default_seconds(row), file_name);
 }
 
-static void save_ints(const char* key, const int* values) {
+static int save_ints(const char* key, const int* values, const char* file_name) {
   char section[16], text[16];
+  int written = 1;
   for (int row = 0; row < RANKING_SIZE; ++row) {
     ranking_section(row, section);
     sprintf(text, "%d", values[row]);
-    ini_put_string(section, key, text, SETTINGS_FILE_NAME);
+    written &= ini_put_string(section, key, text, file_name);
   }
+  return written;
 }
 
 // Key by key rather than section by section: a file that had no ranking yet gets
 // its sections in rank order, and the 50 writes always come in the same order.
-void ranking_save(const RankingTable* table) {
+int ranking_save(const RankingTable* table, const char* file_name) {
   char section[16];
+  int written = 1;
   for (int row = 0; row < RANKING_SIZE; ++row) {
     ranking_section(row, section);
-    ini_put_string(section, "NAME", table->names[row], SETTINGS_FILE_NAME);
+    written &= ini_put_string(section, "NAME", table->names[row], file_name);
   }
-  save_ints("YEAR", table->years);
-  save_ints("MONTH", table->months);
-  save_ints("DAY", table->days);
-  save_ints("SECOND", table->seconds);
+  written &= save_ints("YEAR", table->years, file_name);
+  written &= save_ints("MONTH", table->months, file_name);
+  written &= save_ints("DAY", table->days, file_name);
+  written &= save_ints("SECOND", table->seconds, file_name);
+  return written;
 }
 
 // The new time goes below every entry whose time is smaller or equal, so on a tie

@@ -20,8 +20,11 @@ struct RankingDate {
 // 1 when a cleared game's time enters the ranking: below the stored tenth time.
 int ranking_qualifies(int seconds);
 void ranking_section(int row, char* section /* at least 10 bytes */);
-void ranking_load(RankingTable* table);
-void ranking_save(const RankingTable* table);
+// The table as the file of that name beside the program holds it (the settings file,
+// or a save's copy of it).
+void ranking_load(RankingTable* table, const char* file_name);
+// All 50 keys into that file; 1 when every one was written.
+int ranking_save(const RankingTable* table, const char* file_name);
 int ranking_new_row(const RankingTable* table, int seconds);
 int ranking_insert(RankingTable* table, int seconds, const char* name, RankingDate date);
 RankingDate ranking_today();   // the local date

@@ -53,6 +53,14 @@ void ini_path(const char* file_name, LongPath* path) {
   path_beside_program(file_name, path);
 }
 
+// The profile functions promise nothing past MAX_PATH, with or without the prefix
+// that lifts the file functions' limit; Wine's make the full path in a buffer of
+// MAX_PATH and, for a longer one, write nowhere and report success. A name without
+// a folder would be looked for in the Windows folder.
+int ini_path_fits(const wchar_t* path) {
+  return std::wcschr(path, L'\\') != nullptr && std::wcslen(path) < MAX_PATH ? 1 : 0;
+}
+
 int ini_exists(const char* file_name) {
   LongPath path;
   ini_path(file_name, &path);
@@ -62,7 +70,7 @@ int ini_exists(const char* file_name) {
 int ini_writable(const char* file_name) {
   LongPath path;
   ini_path(file_name, &path);
-  return file_writable(path.text);
+  return ini_path_fits(path.text) && file_writable(path.text);
 }
 
 // How a value reads as an integer, for values the program never writes too:
@@ -91,7 +99,8 @@ int ini_get_int(const char* section, const char* key, int default_value, const c
   const WideKey wide(section, key);
   wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  if (wide.whole) GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
+  if (wide.whole && ini_path_fits(path.text))
+    GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
   char digits[2 * INT_TEXT_SIZE];
   narrow(text, digits, sizeof digits);
   return parse_int(digits, default_value);
@@ -105,18 +114,30 @@ void ini_get_string(const char* section, const char* key, const char* default_va
   const WideKey wide(section, key);
   wchar_t wide_default[STRING_READ_SIZE], text[STRING_READ_SIZE];
   widen(default_value, wide_default, STRING_READ_SIZE);
-  if (!wide.whole) wcscpy(text, wide_default);
+  if (!wide.whole || !ini_path_fits(path.text)) wcscpy(text, wide_default);
   else GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
   char bytes[2 * STRING_READ_SIZE];   // a character takes at most two bytes in the code page
   narrow(text, bytes, sizeof bytes);
   dbcs_copy(out, out_size, bytes);
 }
 
-void ini_put_string(const char* section, const char* key, const char* value, const char* file_name) {
+int ini_put_string(const char* section, const char* key, const char* value, const char* file_name) {
   LongPath path;
   ini_path(file_name, &path);
   const WideKey wide(section, key);
   wchar_t wide_value[STRING_READ_SIZE];
-  if (wide.whole && widen(value, wide_value, STRING_READ_SIZE))
-    WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text);
+  if (!wide.whole || !widen(value, wide_value, STRING_READ_SIZE) || !ini_path_fits(path.text)) return 0;
+  return WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text) ? 1 : 0;
+}
+
+void ini_let_go() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr); }
+
+// A read makes the file the one used last.
+void ini_forget(const char* file_name) {
+  LongPath path;
+  ini_path(file_name, &path);
+  if (!ini_path_fits(path.text)) return;
+  wchar_t none[1];
+  GetPrivateProfileStringW(L"", L"", L"", none, 1, path.text);
+  ini_let_go();
 }

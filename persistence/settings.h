@@ -1,4 +1,5 @@
-// The settings file beside the executable: one key read or written per call.
+// The settings file beside the executable: one key read or written per call. The
+// program's saves write through these into a copy of the file (settings_save.h).
 #pragma once
 #include "program_path.h"
 
@@ -6,12 +7,22 @@ constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
 
 // The file of that name beside the program.
 void ini_path(const char* file_name, LongPath* path);
+// 1 when the profile functions can be handed the path: it names a folder and is
+// shorter than MAX_PATH. A longer one reads as the defaults and keeps nothing.
+int ini_path_fits(const wchar_t* path);
 int ini_exists(const char* file_name);
-// 1 when what is written will be kept: the file opens for writing, or there is none
-// yet and its folder takes one. Asking leaves the file as it was and no file behind,
-// though a folder asked to take one gets a new modified time.
+// 1 when what is written will be kept: the path fits, and the file opens for writing,
+// or there is none yet and its folder takes one. Asking leaves the file as it was and
+// no file behind, though a folder asked to take one gets a new modified time.
 int ini_writable(const char* file_name);
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name);
 void ini_get_string(const char* section, const char* key, const char* default_value,
                     char* out, int out_size, const char* file_name);
-void ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
+// 1 when the value was written.
+int ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
+// The profile functions keep the file they used last in a cache, which Wine knows by
+// its path and modified time: it is written out and let go, so the next call reads
+// the file as it is on disk (the one flush of the cache Windows documents).
+void ini_let_go();
+// The same for the file of that name, whether it was used last or not.
+void ini_forget(const char* file_name);

@@ -8,4 +8,5 @@ extern int shortcut_startup, shortcut_desktop, shortcut_startmenu;
 INT_PTR shortcut_dialog_run(HINSTANCE instance, HWND owner, const char* title);
 int make_program_shortcut(HWND owner, const char* title, int folder_id);
 int make_shortcut(const WCHAR* target, const char* link_name, HWND owner, int folder_id);
-void shortcut_choices_save(const char* file_name);
+// The three choices into the file of that name beside the program; 1 when all were written.
+int shortcut_choices_save(const char* file_name);

@@ -7,17 +7,19 @@
 #include "center_window.h"
 #include "resource.h"
 #include "settings.h"
+#include "settings_save.h"
 
 int shortcut_startup = 0, shortcut_desktop = 0, shortcut_startmenu = 0;
 
-void shortcut_choices_save(const char* file_name) {
+int shortcut_choices_save(const char* file_name) {
   char text[16];
   sprintf(text, "%d", shortcut_startup);
-  ini_put_string("ShellLink", "STARTUP", text, file_name);
+  int written = ini_put_string("ShellLink", "STARTUP", text, file_name);
   sprintf(text, "%d", shortcut_desktop);
-  ini_put_string("ShellLink", "DESKTOP", text, file_name);
+  written &= ini_put_string("ShellLink", "DESKTOP", text, file_name);
   sprintf(text, "%d", shortcut_startmenu);
-  ini_put_string("ShellLink", "STARTMENU", text, file_name);
+  written &= ini_put_string("ShellLink", "STARTMENU", text, file_name);
+  return written;
 }
 
 // The links' title rides with the dialog, from its creation parameter.
@@ -46,7 +48,7 @@ static INT_PTR on_ok(HWND dialog) {
   shortcut_startup = take_choice(dialog, IDC_SHORTCUT_STARTUP, CSIDL_STARTUP);
   shortcut_desktop = take_choice(dialog, IDC_SHORTCUT_DESKTOP, CSIDL_DESKTOP);
   shortcut_startmenu = take_choice(dialog, IDC_SHORTCUT_STARTMENU, CSIDL_PROGRAMS);
-  shortcut_choices_save(SETTINGS_FILE_NAME);
+  settings_save(shortcut_choices_save);
   EndDialog(dialog, 1);
   return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "ranking.h"
 #include "ranking_entry.h"
 #include "resource.h"
+#include "settings_notice.h"
 #include "shell_state.h"
 #include "sound.h"
 #include "tile_pictures.h"
@@ -69,6 +70,7 @@ void settle_cleared(int seconds) {
     ranking_shown = 1;
     DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_RANKING), main_window, ranking_dialog_proc,
                     seconds);
+    tell_lost_save(main_window);   // the entry's or the name's
   }
 }
 

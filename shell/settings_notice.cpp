@@ -1,17 +1,21 @@
-// Telling the player, once at start, that the settings file cannot be written:
+// Telling the player, once in a run, that the settings file cannot be written:
 // without a word, the ranking would seem kept and the first-run offer would come
 // back at every start.
 #include "settings_notice.h"
 #include "modal_boxes.h"
 #include "settings.h"
+#include "settings_save.h"
 
 int settings_checks_left = 0;
+int settings_told = 0;
 
 namespace {
 
 // The one box, owned by the main window, naming the file. In UTF-16, so the path
 // reads as the folder is named, in any language.
 void show_settings_notice(HWND window) {
+  if (settings_told) return;
+  settings_told = 1;
   LongPath path;
   ini_path(SETTINGS_FILE_NAME, &path);
   show_path_message(window, L"設定ファイルに書き込めません。", path.text,
@@ -27,17 +31,34 @@ void show_settings_notice(HWND window) {
 // The checks come from a timer, so the window's creation never waits for them.
 void ask_for_settings_notice(HWND window) {
   settings_checks_left = 0;
+  tell_lost_save(window);   // the first-run offer's choices
   if (ini_writable(SETTINGS_FILE_NAME)) return;
   settings_checks_left = SETTINGS_CHECKS - 1;
   SetTimer(window, TIMER_SETTINGS_CHECK, SETTINGS_CHECK_PERIOD_MS, nullptr);
 }
 
 void settings_check_tick(HWND window) {
-  if (settings_checks_left <= 0 || modal_box_open()) return;   // a box shown now would be lost
-  const int writable = ini_writable(SETTINGS_FILE_NAME);
-  if (!writable && --settings_checks_left > 0) return;
+  if (modal_box_open()) return;   // a box shown now would be lost
+  int tell = settings_saves_lost > 0;
+  if (!tell && settings_checks_left > 0) {
+    const int writable = ini_writable(SETTINGS_FILE_NAME);
+    if (!writable && --settings_checks_left > 0) return;
+    tell = !writable;
+  }
   settings_checks_left = 0;
   KillTimer(window, TIMER_SETTINGS_CHECK);
-  if (!writable) show_settings_notice(window);
+  if (tell) show_settings_notice(window);
+}
+
+// A save lost to a file that another program holds for longer than a save waits is
+// told as an unwritable file is: what the player believes kept was not.
+void tell_lost_save(HWND window) {
+  if (settings_saves_lost > 0 && !settings_told)
+    SetTimer(window, TIMER_SETTINGS_CHECK, SETTINGS_CHECK_PERIOD_MS, nullptr);
+}
+
+// The main window is on its way out: the box stands on its own.
+void tell_lost_save_at_close() {
+  if (settings_saves_lost > 0 && !modal_box_open()) show_settings_notice(nullptr);
 }
 

@@ -6,6 +6,8 @@
 #include "hint.h"
 #include "removal.h"
 #include "settings.h"
+#include "settings_notice.h"
+#include "settings_save.h"
 #include "shell_state.h"
 #include "tile_windows.h"
 #include "window_position.h"
@@ -27,19 +29,23 @@ void free_drawing_objects() {
   delete_object(time_font);
 }
 
-void put_int(const char* section, const char* key, int value) {
+int put_int(const char* section, const char* key, int value, const char* file_name) {
   char text[16];
   snprintf(text, sizeof(text), "%d", value);
-  ini_put_string(section, key, text, SETTINGS_FILE_NAME);
+  return ini_put_string(section, key, text, file_name);
 }
 
-// Where the window stands, or would reappear when it is minimised, in screen pixels.
-void save_position_and_switches() {
+// Where the window stands, or would reappear when it is minimised, in screen pixels;
+// the four keys in one save. 1 when it was kept.
+int save_position_and_switches() {
   const POINT place = restored_place();
-  put_int("Pos", "X", place.x);
-  put_int("Pos", "Y", place.y);
-  put_int("MODE", "mode", game_mode);
-  put_int("SOUND", "sound", sound_on);
+  return settings_save([&](const char* file_name) {
+    int written = put_int("Pos", "X", place.x, file_name);
+    written &= put_int("Pos", "Y", place.y, file_name);
+    written &= put_int("MODE", "mode", game_mode, file_name);
+    written &= put_int("SOUND", "sound", sound_on, file_name);
+    return written;
+  });
 }
 
 void delete_palettes() {
@@ -54,7 +60,7 @@ void shutdown_main_window(HWND window) {
   if (!back_dc) return;   // already shut down
   hint_stop();            // its wipe draws with the palettes deleted below
   free_drawing_objects();
-  save_position_and_switches();
+  if (!save_position_and_switches()) tell_lost_save_at_close();
   delete_palettes();
   clock_timer_on = 1;
   KillTimer(window, TIMER_CLOCK);
@@ -65,7 +71,8 @@ void shutdown_main_window(HWND window) {
 
 // Nothing is settled, shown or started as the session goes: the hint, whose verdict
 // would come as a box, is stopped, and a pair still on show stays, for settling it
-// could open the ranking dialog. What the last pair earned is written all the same.
+// could open the ranking dialog. What the last pair earned is written all the same,
+// and a save that is lost goes untold.
 void keep_settings_at_session_end(HWND window) {
   if (!back_dc) return;   // already shut down
   hint_stop();

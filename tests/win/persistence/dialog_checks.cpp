@@ -124,17 +124,6 @@ RankingTable default_ranking() {
   return table;
 }
 
-std::string ranking_file_text(const RankingTable& table) {
-  std::string text;
-  for (int row = 0; row < RANKING_SIZE; ++row) {
-    char section[160];
-    snprintf(section, sizeof section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n",
-             row + 1, table.names[row], table.years[row], table.months[row], table.days[row], table.seconds[row]);
-    text += section;
-  }
-  return text;
-}
-
 void expect_same_ranking(const RankingTable& expected, const RankingTable& actual) {
   for (int row = 0; row < RANKING_SIZE; ++row) {
     SCOPED_TRACE(row);

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
-#include "ranking_table.h"
+#include "ranking_expect.h"
 
 INT_PTR run_dialog(int dialog_id, DLGPROC procedure, LPARAM parameter);
 bool is_open(HWND dialog);
@@ -22,8 +22,6 @@ bool is_read_only(HWND edit);
 void expect_stays_open_on_escape_and_close(HWND dialog);
 COLORREF pixel_in(HWND control, int x, int y);
 
-// The table a settings file without ranking keys gives, and the exact bytes that
-// saving a table must leave in the file: every key, in rank order.
+// The table a settings file without ranking keys gives.
 RankingTable default_ranking();
-std::string ranking_file_text(const RankingTable& table);
 void expect_same_ranking(const RankingTable& expected, const RankingTable& actual);

@@ -181,20 +181,25 @@ TEST_F(RankingDialog, TheWholeTableReachesTheFileBeforeTheNameIsTypedAndTheNameA
 
 // Another copy of the game in the same folder writes its better times while this one
 // asks for the name: the name goes to this dialog's own entry wherever it stands now,
-// and where those times pushed it out, only the player's name is kept.
+// and where those times pushed it out, only the player's name is kept. Another
+// player's entry of the same time and day just above it is not this one's.
 TEST_F(RankingDialog, TheNameGoesToItsOwnEntryThoughAnotherCopyMovedIt) {
-  for (int better : {1, RANKING_SIZE}) {
-    SCOPED_TRACE(better);
+  const struct { int better; bool tie_above; int row_after; } cases[] = {
+      {1, false, 4}, {RANKING_SIZE, false, RANKING_NO_ROW}, {1, true, 5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.better) + (c.tie_above ? " better, a tie above" : " better"));
     remove_settings();
+    const RankingTable with_tie = with_new_entry(default_ranking(), 300, "Tie");
+    if (c.tie_above) ranking_save(&with_tie, SETTINGS_FILE_NAME);
     RankingTable other_copys;
-    open(300, [&](HWND dialog) {   // ties with Chris: rank 4
+    open(300, [&](HWND dialog) {   // ties with Chris (and Tie): below them
       other_copys = ranking_in_file();
-      for (int k = 0; k < better; ++k) ranking_insert(&other_copys, 100 + k, "Ben", today());
-      ranking_save(&other_copys);
-      type_into(name_box(dialog, 3), "Aki");
+      for (int k = 0; k < c.better; ++k) ranking_insert(&other_copys, 100 + k, "Ben", today());
+      ranking_save(&other_copys, SETTINGS_FILE_NAME);
+      type_into(name_box(dialog, c.tie_above ? 4 : 3), "Aki");
     });
     RankingTable expected = other_copys;
-    if (better == 1) memcpy(expected.names[4], "Aki", 4);
+    if (c.row_after != RANKING_NO_ROW) memcpy(expected.names[c.row_after], "Aki", 4);
     EXPECT_EQ("", ranking_difference(expected, ranking_in_file()));
     EXPECT_EQ("Aki", setting("PLAYER", "NAME"));
   }

@@ -15,7 +15,7 @@ class Ranking : public testing::Test {
   void TearDown() override { remove_settings(); }
   static RankingTable loaded() {
     RankingTable table;
-    ranking_load(&table);
+    ranking_load(&table, SETTINGS_FILE_NAME);
     return table;
   }
 };
@@ -88,7 +88,7 @@ TEST_F(Ranking, TheTextsOfTheDateAndTimeBoxes) {
 TEST_F(Ranking, SavingWritesEveryKeyInRankOrderAndReadsBackTheSame) {
   RankingTable table = default_ranking();
   ranking_insert(&table, 200, "たろう", {2026, 12, 7});
-  ranking_save(&table);
+  ranking_save(&table, SETTINGS_FILE_NAME);
   EXPECT_EQ(ranking_file_text(table), read_settings_text());
   expect_same_ranking(table, loaded());
 }

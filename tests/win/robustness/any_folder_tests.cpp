@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <cstring>
+#include <algorithm>
 #include <cwchar>
 #include <string>
 #include "box_catcher.h"
@@ -11,6 +12,7 @@
 #include "main_window_harness.h"
 #include "play_helpers.h"
 #include "resource.h"
+#include "settings_notice.h"
 #include "shell_calls.h"
 #include "shell_open.h"
 #include "sound.h"
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr UINT PASSED_IN_THE_FOLDER = 43;
+constexpr UINT TOLD_IN_THE_FOLDER = 44;
 // The longest path of a program that Windows starts without long-path support:
 // then the help file's path (260) and the home page's are past MAX_PATH.
 constexpr size_t PROGRAM_PATH_LENGTH = MAX_PATH - 1;
@@ -105,9 +108,7 @@ TEST(AnyFolder, KeepsSettingsAndRankingAndFindsSoundsAndHelpBesideTheProgram) {
     }
   } afterwards{folder};
   ASSERT_TRUE(CreateDirectoryW((folder + L"\\help").c_str(), nullptr));
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  ASSERT_TRUE(copy_into(self, program));
+  ASSERT_TRUE(copy_into(own_program(), program));
   for (const wchar_t* name : {L"check.wav", L"tezumari.wav", L"help\\kotopai.htm", L"help\\home.htm"})
     ASSERT_TRUE(copy_into(built + L"\\" + name, folder + L"\\" + name)) << name;
   DeleteFileW(link_file(CSIDL_DESKTOP).c_str());
@@ -122,6 +123,51 @@ TEST(AnyFolder, KeepsSettingsAndRankingAndFindsSoundsAndHelpBesideTheProgram) {
   EXPECT_EQ(L"1", setting(settings, L"Ranking01", L"SECOND"));
   EXPECT_EQ(0, _wcsicmp(program.c_str(), link_target(link_file(CSIDL_DESKTOP)).c_str()))
       << link_target(link_file(CSIDL_DESKTOP));
+}
+
+// Run by the next test in a copy of this program with a short name, in a folder where
+// its own path fits in MAX_PATH and the settings file's does not: a first run and a
+// close, the offer answered with OK.
+TEST(AnyFolder, DISABLED_WhereTheSettingsPathIsTooLong) {
+  BoxCatcher catcher;
+  HWND window = open_main_window();
+  for (int turn = 0; turn < 1000 && settings_checks_left > 0; ++turn) {
+    pump_messages();
+    Sleep(5);
+  }
+  close_main_window(window);
+  std::vector<std::string> captions;
+  for (const CaughtBox& box : catcher.caught()) captions.push_back(box.caption);
+  EXPECT_EQ((std::vector<std::string>{"設定", "設定ファイル"}), captions);   // one word, after the offer
+  fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), testing::Test::HasFailure() ? 1 : TOLD_IN_THE_FOLDER);
+}
+
+// The profile functions are not handed a path they may not take: the player is told,
+// as for a folder that cannot be written, and nothing is written anywhere.
+TEST(AnyFolder, ASettingsPathPastMaxPathIsToldOnceAndKeepsNothing) {
+  std::wstring folder = own_folder() + L"\\long ";
+  const size_t length = MAX_PATH - 10;   // settings path of MAX_PATH + 2, program path of MAX_PATH - 4
+  folder += std::wstring(length - folder.size(), L'x');
+  remove_folder(folder);
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  struct Afterwards {
+    std::wstring folder;
+    ~Afterwards() { remove_folder(folder); }
+  } afterwards{folder};
+  ASSERT_TRUE(copy_into(own_program(), folder + L"\\k.exe"));
+
+  EXPECT_EQ(TOLD_IN_THE_FOLDER,
+            run_child_test(folder + L"\\k.exe", L"AnyFolder.DISABLED_WhereTheSettingsPathIsTooLong", 60000));
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  std::vector<std::wstring> names;
+  do {
+    names.push_back(found.cFileName);
+  } while (search != INVALID_HANDLE_VALUE && FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::wstring>{L".", L"..", L"k.exe"}), names);
 }
 
 }  // namespace

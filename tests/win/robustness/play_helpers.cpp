@@ -55,10 +55,7 @@ int play_easy_game(HWND main, int seconds) {
 
 void write_settings_bytes(const std::string& bytes) {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);
-  FILE* file = _wfopen(settings_file().c_str(), L"wb");
-  if (!file) return;
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
+  put_file_bytes(settings_file(), bytes);
 }
 
 std::string settings_bytes() {

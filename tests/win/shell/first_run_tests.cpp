@@ -1,5 +1,6 @@
 // The first run: the shortcut offer comes before the main window is ever seen.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "box_catcher.h"
 #include "main_window_harness.h"
 #include "resource.h"
@@ -8,9 +9,16 @@
 
 namespace {
 
+// A copy that a save killed before its rename left behind is no settings file: the
+// offer comes, its keys are never read, and the next save writes over it.
 TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   remove_settings();
-  const std::vector<std::string> files_before = files_beside_program();
+  const std::wstring copy = settings_file().substr(0, settings_file().rfind(L'\\') + 1) + L"kotopai.new";
+  FILE* left = _wfopen(copy.c_str(), L"wb");
+  ASSERT_NE(nullptr, left);
+  fputs("[Pos]\r\nX=150\r\nY=60\r\n[MODE]\r\nmode=1\r\n[Left]\r\nbehind=1\r\n", left);
+  fclose(left);
+  std::vector<std::string> files_before = files_beside_program();
   int owner_visible_during_dialog = -1;
   HWND dialog_owner = nullptr;
   BoxCatcher catcher([&](HWND box) {
@@ -48,10 +56,15 @@ TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   // Cancelled, yet the file now exists, so the next start asks nothing.
   EXPECT_EQ(1, ini_exists(SETTINGS_FILE_NAME));
   EXPECT_EQ(-1, ini_get_int("ShellLink", "DESKTOP", -1, SETTINGS_FILE_NAME));
+  EXPECT_EQ(std::string::npos, read_settings_text().find("behind"));
+  files_before.erase(std::find(files_before.begin(), files_before.end(), "kotopai.new"));
+  files_before.insert(std::lower_bound(files_before.begin(), files_before.end(), "kotopai.ini"), "kotopai.ini");
+  EXPECT_EQ(files_before, files_beside_program());
   window = open_main_window();
   EXPECT_EQ(1u, catcher.caught().size());
   close_main_window(window);
   remove_settings();
+  DeleteFileW(copy.c_str());
 }
 
 }  // namespace

@@ -75,6 +75,13 @@ std::string file_bytes(const std::wstring& path) {
   return bytes;
 }
 
+void put_file_bytes(const std::wstring& path, const std::string& bytes) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return;
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
 std::string read_settings_text() { return file_bytes(settings_file()); }
 
 // The profile functions may cache the last file they read: let go of it before the
@@ -83,10 +90,7 @@ static void release_profile_cache() { WritePrivateProfileStringW(nullptr, nullpt
 
 void write_settings_text(const char* text) {
   release_profile_cache();
-  FILE* file = _wfopen(settings_file().c_str(), L"wb");
-  if (!file) return;
-  fputs(text, file);
-  fclose(file);
+  put_file_bytes(settings_file(), text);
 }
 
 void remove_settings() {

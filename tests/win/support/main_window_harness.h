@@ -26,8 +26,9 @@ std::string switch_marks();
 std::wstring settings_file();
 std::string settings_path();
 std::string read_settings_text();
-// A file's bytes; empty when it cannot be read.
+// Any file's bytes as they are (NULs included), and a file made to hold bytes.
 std::string file_bytes(const std::wstring& path);
+void put_file_bytes(const std::wstring& path, const std::string& bytes);
 void write_settings_text(const char* text);
 void remove_settings();
 // The names in the test program's folder, sorted: what a run leaves there.

@@ -2,11 +2,12 @@
 #include "ranking_expect.h"
 #include <windows.h>
 #include <cstdio>
+#include "settings.h"
 
 RankingTable ranking_in_file() {
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);   // no cached copy of the file
   RankingTable table;
-  ranking_load(&table);
+  ranking_load(&table, SETTINGS_FILE_NAME);
   return table;
 }
 
@@ -15,6 +16,17 @@ RankingTable with_new_entry(const RankingTable& before, int seconds, const char*
   const int taken = ranking_insert(&after, seconds, name, ranking_today());
   if (row) *row = taken;
   return after;
+}
+
+std::string ranking_file_text(const RankingTable& table) {
+  std::string text;
+  for (int row = 0; row < RANKING_SIZE; ++row) {
+    char section[160];
+    snprintf(section, sizeof section, "[Ranking%02d]\r\nNAME=%s\r\nYEAR=%d\r\nMONTH=%d\r\nDAY=%d\r\nSECOND=%d\r\n",
+             row + 1, table.names[row], table.years[row], table.months[row], table.days[row], table.seconds[row]);
+    text += section;
+  }
+  return text;
 }
 
 namespace {

@@ -11,11 +11,15 @@ int record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* d
   return shell_answer;
 }
 
-std::wstring own_folder() {
+std::wstring own_program() {
   wchar_t path[32768];
   GetModuleFileNameW(nullptr, path, 32768);
-  std::wstring folder = path;
-  return folder.substr(0, folder.rfind(L'\\'));
+  return path;
+}
+
+std::wstring own_folder() {
+  const std::wstring program = own_program();
+  return program.substr(0, program.rfind(L'\\'));
 }
 
 std::string code_page_text(const std::wstring& path) {

@@ -12,7 +12,8 @@ extern std::vector<ShellCall> shell_calls;
 // answers when it opens (1), or when it reports failure (0).
 extern int shell_answer;
 int record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* directory);
-// The folder of the running test program, without a final backslash.
+// The running test program's path, and its folder without a final backslash.
+std::wstring own_program();
 std::wstring own_folder();
 // A path as the program's code page spells it, as a box's text is read back.
 std::string code_page_text(const std::wstring& path);

@@ -6,6 +6,8 @@
 #include "board.h"
 #include "dib.h"
 #include "removal.h"
+#include "settings_notice.h"
+#include "settings_save.h"
 #include "shell_state.h"
 #include "sound.h"
 #include "tile_pictures.h"
@@ -61,4 +63,6 @@ void shell_reset() {
   omigoto_shown = 0;
   ranking_shown = 0;
   cues_forget();
+  settings_told = 0;
+  settings_saves_lost = 0;
 }
