@@ -82,3 +82,20 @@ void unlimited_path(const wchar_t* path, LongPath* out) {
   std::wmemcpy(out->text, prefix, prefix_length);
   out->text[prefix_length + rest_length] = L'\0';
 }
+
+const wchar_t* short_form(const wchar_t* path, LongPath* room) {
+  unlimited_path(path, room);
+  const DWORD length = GetShortPathNameW(room->text, room->text, room->size);
+  if (length == 0 || length >= static_cast<DWORD>(room->size)) return nullptr;
+  if (std::wcsncmp(room->text, L"\\\\?\\UNC\\", 8) == 0) {
+    room->text[6] = L'\\';   // "\\?\UNC\server" reads "\\server" from here on
+    return room->text + 6;
+  }
+  return room->text + (std::wcsncmp(room->text, L"\\\\?\\", 4) == 0 ? 4 : 0);
+}
+
+const wchar_t* short_enough_path(const wchar_t* path, LongPath* room) {
+  if (std::wcslen(path) < MAX_PATH) return path;
+  const wchar_t* form = short_form(path, room);
+  return form && std::wcslen(form) < MAX_PATH ? form : nullptr;
+}

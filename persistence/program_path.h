@@ -37,3 +37,12 @@ void path_beside_program(const char* name, LongPath* path);
 // the prefix that lifts their limit ("\\?\C:\..." or "\\?\UNC\server\..."); a
 // shorter path, or one that is not whole, as it is.
 void unlimited_path(const wchar_t* path, LongPath* out);
+// The short form of the existing file or folder at path, made in room, without the
+// prefix; null where it cannot be had. A volume that keeps no short names gives the
+// path as long as it is.
+const wchar_t* short_form(const wchar_t* path, LongPath* room);
+// A path that functions limited to MAX_PATH take, naming the same existing file or
+// folder as path: path itself when it is shorter, else its short form (made in room),
+// where that is shorter; null where the volume keeps no short names or the short
+// form is as long.
+const wchar_t* short_enough_path(const wchar_t* path, LongPath* room);

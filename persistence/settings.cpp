@@ -55,22 +55,35 @@ void ini_path(const char* file_name, LongPath* path) {
 
 // The profile functions promise nothing past MAX_PATH, with or without the prefix
 // that lifts the file functions' limit; Wine's make the full path in a buffer of
-// MAX_PATH and, for a longer one, write nowhere and report success. A name without
-// a folder would be looked for in the Windows folder.
-int ini_path_fits(const wchar_t* path) {
-  return std::wcschr(path, L'\\') != nullptr && std::wcslen(path) < MAX_PATH ? 1 : 0;
+// MAX_PATH and, for a longer one, write nowhere and report success. So a longer path
+// goes through its folder's short form, which names the same file. A name without a
+// folder would be looked for in the Windows folder.
+int ini_file_path(const char* file_name, LongPath* path) {
+  ini_path(file_name, path);
+  if (std::wcschr(path->text, L'\\') == nullptr) return 0;
+  if (std::wcslen(path->text) < MAX_PATH) return 1;
+  LongPath folder, room;
+  program_folder(&folder);
+  const wchar_t* form = short_form(folder.text, &room);
+  const size_t length = form ? std::wcslen(form) : 0;
+  if (!form || length + 2 > static_cast<size_t>(folder.size)) return 0;
+  // The folder's short form, then a backslash to put the name after.
+  std::wmemmove(folder.text, form, length);
+  folder.text[length] = L'\\';
+  folder.text[length + 1] = L'\0';
+  path_beside(folder.text, file_name, path);
+  return std::wcslen(path->text) < MAX_PATH ? 1 : 0;
 }
 
 int ini_exists(const char* file_name) {
   LongPath path;
-  ini_path(file_name, &path);
+  if (!ini_file_path(file_name, &path)) unlimited_path(path.text, &path);
   return GetFileAttributesW(path.text) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
 }
 
 int ini_writable(const char* file_name) {
   LongPath path;
-  ini_path(file_name, &path);
-  return ini_path_fits(path.text) && file_writable(path.text);
+  return ini_file_path(file_name, &path) && file_writable(path.text);
 }
 
 // How a value reads as an integer, for values the program never writes too:
@@ -95,11 +108,11 @@ static int parse_int(const char* text, int default_value) {
 
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name) {
   LongPath path;
-  ini_path(file_name, &path);
+  const int fits = ini_file_path(file_name, &path);
   const WideKey wide(section, key);
   wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  if (wide.whole && ini_path_fits(path.text))
+  if (wide.whole && fits)
     GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
   char digits[2 * INT_TEXT_SIZE];
   narrow(text, digits, sizeof digits);
@@ -110,11 +123,11 @@ void ini_get_string(const char* section, const char* key, const char* default_va
                     char* out, int out_size, const char* file_name) {
   if (out_size <= 0) return;
   LongPath path;
-  ini_path(file_name, &path);
+  const int fits = ini_file_path(file_name, &path);
   const WideKey wide(section, key);
   wchar_t wide_default[STRING_READ_SIZE], text[STRING_READ_SIZE];
   widen(default_value, wide_default, STRING_READ_SIZE);
-  if (!wide.whole || !ini_path_fits(path.text)) wcscpy(text, wide_default);
+  if (!wide.whole || !fits) wcscpy(text, wide_default);
   else GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
   char bytes[2 * STRING_READ_SIZE];   // a character takes at most two bytes in the code page
   narrow(text, bytes, sizeof bytes);
@@ -123,10 +136,10 @@ void ini_get_string(const char* section, const char* key, const char* default_va
 
 int ini_put_string(const char* section, const char* key, const char* value, const char* file_name) {
   LongPath path;
-  ini_path(file_name, &path);
+  const int fits = ini_file_path(file_name, &path);
   const WideKey wide(section, key);
   wchar_t wide_value[STRING_READ_SIZE];
-  if (!wide.whole || !widen(value, wide_value, STRING_READ_SIZE) || !ini_path_fits(path.text)) return 0;
+  if (!wide.whole || !widen(value, wide_value, STRING_READ_SIZE) || !fits) return 0;
   return WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text) ? 1 : 0;
 }
 
@@ -135,8 +148,7 @@ void ini_let_go() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullpt
 // A read makes the file the one used last.
 void ini_forget(const char* file_name) {
   LongPath path;
-  ini_path(file_name, &path);
-  if (!ini_path_fits(path.text)) return;
+  if (!ini_file_path(file_name, &path)) return;
   wchar_t none[1];
   GetPrivateProfileStringW(L"", L"", L"", none, 1, path.text);
   ini_let_go();

@@ -7,9 +7,11 @@ constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
 
 // The file of that name beside the program.
 void ini_path(const char* file_name, LongPath* path);
-// 1 when the profile functions can be handed the path: it names a folder and is
-// shorter than MAX_PATH. A longer one reads as the defaults and keeps nothing.
-int ini_path_fits(const wchar_t* path);
+// The path of that file that the profile and file functions are handed: shorter than
+// MAX_PATH, through the folder's short form where the whole path is not. 0 where
+// there is none (a volume that keeps no short names): the file then reads as the
+// defaults and keeps nothing.
+int ini_file_path(const char* file_name, LongPath* path);
 int ini_exists(const char* file_name);
 // 1 when what is written will be kept: the path fits, and the file opens for writing,
 // or there is none yet and its folder takes one. Asking leaves the file as it was and

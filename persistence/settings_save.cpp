@@ -90,10 +90,8 @@ int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t*
 
 int settings_save(const SettingsWrite& write) {
   LongPath file, copy;
-  ini_path(SETTINGS_FILE_NAME, &file);
-  ini_path(SETTINGS_COPY_NAME, &copy);
   int kept = 0;
-  if (ini_path_fits(file.text)) {
+  if (ini_file_path(SETTINGS_FILE_NAME, &file) && ini_file_path(SETTINGS_COPY_NAME, &copy)) {
     if (HANDLE lock = settings_lock_take(file.text)) {
       kept = save_in_turn(write, file.text, copy.text);
       settings_lock_release(lock);

@@ -26,26 +26,6 @@ void tell_not_opened(HWND owner, ShellPage page, const wchar_t* where, const wch
   show_path_message(owner, PAGE_WORDS[page].not_opened, where, what_to_do, PAGE_WORDS[page].caption);
 }
 
-// The path as the shell can take it, or null where it cannot. The shell joins and
-// searches paths in buffers of MAX_PATH characters and finds no file at a longer one,
-// so such a path goes over in its short form (made in room), which names the same
-// file. A volume that keeps no short names gives the long path back, and a missing
-// file gives none: the shell could take neither.
-const wchar_t* shell_form(const wchar_t* path, LongPath* room) {
-  if (std::wcslen(path) < MAX_PATH) return path;
-  unlimited_path(path, room);
-  const DWORD length = GetShortPathNameW(room->text, room->text, room->size);
-  if (length == 0 || length >= static_cast<DWORD>(room->size)) return nullptr;
-  const wchar_t* form = room->text;
-  if (std::wcsncmp(form, L"\\\\?\\UNC\\", 8) == 0) {
-    room->text[6] = L'\\';   // "\\?\UNC\server" reads "\\server" from here on
-    form += 6;
-  } else if (std::wcsncmp(form, L"\\\\?\\", 4) == 0) {
-    form += 4;
-  }
-  return std::wcslen(form) < MAX_PATH ? form : nullptr;
-}
-
 }  // namespace
 
 int open_with_shell(const wchar_t* verb, const wchar_t* file, const wchar_t* directory) {
@@ -56,11 +36,14 @@ int open_with_shell(const wchar_t* verb, const wchar_t* file, const wchar_t* dir
 ShellOpener shell_opener = open_with_shell;
 
 // The page goes by its full path, as the shell cannot join a long folder with a name.
-// A working folder the shell cannot take is left out: the page's path is whole.
+// The shell searches paths in buffers of MAX_PATH characters and finds no file at a
+// longer one, so such a path goes in its short form; where the volume keeps no short
+// names, or the file is missing, there is no form the shell could take. A working
+// folder the shell cannot take is left out: the page's path is whole.
 void open_page(HWND owner, ShellPage page, const wchar_t* path, const wchar_t* folder) {
   LongPath file_room, folder_room;
-  const wchar_t* file = shell_form(path, &file_room);
-  const wchar_t* directory = folder ? shell_form(folder, &folder_room) : nullptr;
+  const wchar_t* file = short_enough_path(path, &file_room);
+  const wchar_t* directory = folder ? short_enough_path(folder, &folder_room) : nullptr;
   if (!file || !shell_opener(PAGE_WORDS[page].verb, file, directory))
     tell_not_opened(owner, page, path, L"ブラウザなどで、このファイルを直接開いてください。");
 }
