@@ -32,13 +32,18 @@ bool tried(Step step) {
 // The copy starts as the file is now, byte for byte, or empty when there is none
 // yet. Made anew each time, so a copy that a killed save left behind is written over,
 // and its modified time is now, never one the profile cache knows it by. file_time:
-// when the file was last written.
-bool copy_whole(const wchar_t* file, const wchar_t* copy, FILETIME* file_time) {
+// when the file was last written; no_room: the folder refuses the copy for good, as
+// one that cannot be written does, where a copy held for a moment may be made later.
+bool copy_whole(const wchar_t* file, const wchar_t* copy, FILETIME* file_time, bool* no_room) {
   HANDLE from = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (from == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
   if (from != INVALID_HANDLE_VALUE) GetFileTime(from, nullptr, nullptr, file_time);
   HANDLE to = CreateFileW(copy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (to == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    *no_room = error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
+  }
   bool whole = to != INVALID_HANDLE_VALUE;
   char buffer[4096];
   DWORD got = 0;
@@ -69,7 +74,9 @@ bool flushed(const wchar_t* copy, FILETIME* copy_time) {
 // its own copy in place between this save's copy and its rename.
 int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
   FILETIME file_time = {}, copy_time = {};
-  if (!tried([&] { return copy_whole(file, copy, &file_time); })) {
+  // A folder that takes no file loses the save at once: no wait would change it.
+  bool no_room = false;
+  if (!tried([&] { return copy_whole(file, copy, &file_time, &no_room) || no_room; }) || no_room) {
     DeleteFileW(copy);
     return 0;
   }
