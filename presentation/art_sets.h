@@ -32,3 +32,8 @@ constexpr TileSize tile_size_at(int percent) {
 // `set_percent`: a packed DIB the caller only reads (a set stored compressed is
 // unpacked once and kept). Null when the program carries no such picture.
 const unsigned char* art_picture(int resource_id, int set_percent, int* size = nullptr);
+
+// The set the game draws with now, chosen for the main window's scale. Changing it
+// brings every tile's own picture to that set's size, each keeping its look.
+extern int art_set_in_use;
+void art_use_set(int set_percent);
