@@ -53,7 +53,7 @@ void path_beside(const wchar_t* program, const char* name, LongPath* path) {
   }
   std::wmemmove(path->text, program, length);
   const int room = path->size - static_cast<int>(length);
-  if (MultiByteToWideChar(CP_ACP, 0, name, -1, path->text + length, room) == 0)
+  if (MultiByteToWideChar(932, 0, name, -1, path->text + length, room) == 0)
     path->text[length] = L'\0';   // no room: the folder alone, no file
 }
 

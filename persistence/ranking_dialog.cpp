@@ -2,10 +2,10 @@
 #include "ranking.h"
 
 #include "center_window.h"
-#include "dbcs_text.h"
 #include "ranking_entry.h"
 #include "resource.h"
 #include "settings.h"
+#include "wide_text.h"
 
 // Each open dialog keeps its own, in its window data: a dialog opened while another
 // is open must not take over the other's entry.
@@ -15,24 +15,24 @@ struct RankingDialog {
 };
 
 static RankingDialog* state_of(HWND dialog) {
-  return reinterpret_cast<RankingDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  return reinterpret_cast<RankingDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 void ranking_fill(HWND dialog, const RankingTable* table) {
   char text[40];
   for (int row = 0; row < RANKING_SIZE; ++row) {
-    SetDlgItemTextA(dialog, IDC_RANK_NAME_FIRST + row, table->names[row]);
+    set_item_text_sjis(dialog, IDC_RANK_NAME_FIRST + row, table->names[row]);
     ranking_format_date(table, row, text);
-    SetDlgItemTextA(dialog, IDC_RANK_DATE_FIRST + row, text);
+    set_item_text_sjis(dialog, IDC_RANK_DATE_FIRST + row, text);
     ranking_format_time(table->seconds[row], text);
-    SetDlgItemTextA(dialog, IDC_RANK_TIME_FIRST + row, text);
+    set_item_text_sjis(dialog, IDC_RANK_TIME_FIRST + row, text);
   }
 }
 
 static void open_name_box(HWND dialog, int row) {
   HWND box = GetDlgItem(dialog, IDC_RANK_NAME_FIRST + row);
-  SendMessageA(box, EM_SETREADONLY, FALSE, 0);
-  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageW(box, EM_SETREADONLY, FALSE, 0);
+  SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
 static void show_new_entry(HWND dialog, RankingDialog* state) {
@@ -43,23 +43,57 @@ static void show_new_entry(HWND dialog, RankingDialog* state) {
   ranking_fill(dialog, &table);
   // Setting a box's text drops its selection; select the offered name again so the
   // player sees it will be replaced by what is typed.
-  if (row != RANKING_NO_ROW) SendDlgItemMessageA(dialog, IDC_RANK_NAME_FIRST + row, EM_SETSEL, 0, -1);
+  if (row != RANKING_NO_ROW) SendDlgItemMessageW(dialog, IDC_RANK_NAME_FIRST + row, EM_SETSEL, 0, -1);
 }
 
-// Read through a large buffer and cut here, so a long name loses whole characters only.
+static bool takes_a_name(const RankingDialog* state) {
+  return state && state->time != 0 && state->entry.row != RANKING_NO_ROW;
+}
+
+// Read whole and cut here: the box counts characters, the file keeps 31 bytes of
+// Shift-JIS, so a long name loses whole characters only. Returns how many typed
+// characters Shift-JIS cannot hold; they are left out of name and listed in refused.
+static int read_typed_name(HWND dialog, const RankingDialog* state, char* name, wchar_t* refused,
+                           int refused_size) {
+  wchar_t typed[1024];
+  GetDlgItemTextW(dialog, IDC_RANK_NAME_FIRST + state->entry.row, typed, 1024);
+  return sjis_from_typed(typed, name, RANKING_NAME_SIZE, refused, refused_size);
+}
+
 static void keep_typed_name(HWND dialog) {
   RankingDialog* state = state_of(dialog);
-  if (!state || state->time == 0 || state->entry.row == RANKING_NO_ROW) return;
-  char typed[1024], name[RANKING_NAME_SIZE];
-  GetDlgItemTextA(dialog, IDC_RANK_NAME_FIRST + state->entry.row, typed, sizeof typed);
-  dbcs_copy(name, sizeof name, typed);
+  if (!takes_a_name(state)) return;
+  char name[RANKING_NAME_SIZE];
+  wchar_t refused[64];
+  read_typed_name(dialog, state, name, refused, 64);
   ranking_keep_name(&state->entry, name);
+}
+
+// A name with letters the file cannot hold (an emoji, Hangul) would be kept as "?"
+// and lost. OK says which letters cannot be kept and leaves the name without them in
+// the box, so the player sees what the next OK keeps, or types another.
+static bool name_refused(HWND dialog) {
+  RankingDialog* state = state_of(dialog);
+  if (!takes_a_name(state)) return false;
+  char name[RANKING_NAME_SIZE];
+  wchar_t refused[64];
+  if (read_typed_name(dialog, state, name, refused, 64) == 0) return false;
+  HWND box = GetDlgItem(dialog, IDC_RANK_NAME_FIRST + state->entry.row);
+  set_window_text_sjis(box, name);
+  wchar_t text[160], caption[16];
+  wide_copy_from_sjis("次の文字は名前に使えないため、取り除きました。\n", text, 96);
+  lstrcatW(text, refused);
+  wide_copy_from_sjis("ランキング", caption, 16);
+  MessageBoxW(dialog, text, caption, MB_OK | MB_ICONINFORMATION);
+  SetFocus(box);
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  return true;
 }
 
 static INT_PTR on_init(HWND dialog, LPARAM seconds) {
   center_window(dialog);
   RankingDialog* state = new RankingDialog{static_cast<int>(seconds), {RANKING_NO_ROW, "", {}, 0}};
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+  SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
   if (state->time == 0) {
     RankingTable table;
     ranking_load(&table, SETTINGS_FILE_NAME);
@@ -71,6 +105,7 @@ static INT_PTR on_init(HWND dialog, LPARAM seconds) {
 }
 
 static INT_PTR on_ok(HWND dialog) {
+  if (name_refused(dialog)) return TRUE;
   keep_typed_name(dialog);
   EndDialog(dialog, 1);
   return TRUE;
@@ -85,7 +120,7 @@ static INT_PTR on_end_session(HWND dialog, WPARAM ending) {
 
 static INT_PTR on_destroy(HWND dialog) {
   delete state_of(dialog);
-  SetWindowLongPtrA(dialog, DWLP_USER, 0);
+  SetWindowLongPtrW(dialog, DWLP_USER, 0);
   return FALSE;
 }
 

@@ -22,7 +22,9 @@ static int link_path(HWND owner, int folder_id, const char* link_name, WCHAR* pa
   const size_t length = wcslen(path);
   if (length + 1 >= MAX_PATH) return 0;
   path[length] = L'\\';
-  return MultiByteToWideChar(CP_ACP, 0, link_name, -1, path + length + 1, MAX_PATH - length - 1) != 0;
+  // The name is Shift-JIS like every text of the program, read so on any system: a
+  // link named through the system's code page would be named in garbage elsewhere.
+  return MultiByteToWideChar(932, 0, link_name, -1, path + length + 1, MAX_PATH - length - 1) != 0;
 }
 
 static int save_link(IShellLinkW* link, const WCHAR* target, const char* link_name, HWND owner,

@@ -24,11 +24,11 @@ int shortcut_choices_save(const char* file_name) {
 
 // The links' title rides with the dialog, from its creation parameter.
 static const char* link_title(HWND dialog) {
-  return reinterpret_cast<const char*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  return reinterpret_cast<const char*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 static INT_PTR on_init(HWND dialog, LPARAM title) {
-  SetWindowLongPtrA(dialog, DWLP_USER, title);
+  SetWindowLongPtrW(dialog, DWLP_USER, title);
   center_window(dialog);
   CheckDlgButton(dialog, IDC_SHORTCUT_STARTUP, shortcut_startup ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog, IDC_SHORTCUT_DESKTOP, shortcut_desktop ? BST_CHECKED : BST_UNCHECKED);
@@ -73,6 +73,6 @@ static INT_PTR CALLBACK shortcut_dialog_proc(HWND dialog, UINT message, WPARAM w
 }
 
 INT_PTR shortcut_dialog_run(HINSTANCE instance, HWND owner, const char* title) {
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SHORTCUT), owner, shortcut_dialog_proc,
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SHORTCUT), owner, shortcut_dialog_proc,
                          reinterpret_cast<LPARAM>(title));
 }

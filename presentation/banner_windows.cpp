@@ -14,7 +14,7 @@ int tezumari_color_count = 0;
 namespace {
 
 struct Banner {
-  const char* class_name;
+  const wchar_t* class_name;
   int left, top, width, height;
   int child_id;
   int picture;
@@ -23,16 +23,16 @@ struct Banner {
   int* color_count;
 };
 
-const Banner omigoto = {"Omigoto Window", 130, 140, 500, 250, ID_OMIGOTO_WINDOW, IDB_OMIGOTO,
+const Banner omigoto = {L"Omigoto Window", 130, 140, 500, 250, ID_OMIGOTO_WINDOW, IDB_OMIGOTO,
                         &omigoto_window, &omigoto_palette, &omigoto_color_count};
-const Banner tezumari = {"Tezumari Window", 720, 50, 32, 144, ID_TEZUMARI_WINDOW, IDB_TEZUMARI,
+const Banner tezumari = {L"Tezumari Window", 720, 50, 32, 144, ID_TEZUMARI_WINDOW, IDB_TEZUMARI,
                          &tezumari_window, &tezumari_palette, &tezumari_color_count};
 
 // Created hidden; later siblings (the tiles) go below it.
 void create_banner(const Banner& banner, HWND main_window) {
   if (*banner.window && IsWindow(*banner.window)) return;
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
-  *banner.window = CreateWindowExA(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS, banner.left,
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(main_window, GWLP_HINSTANCE));
+  *banner.window = CreateWindowExW(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS, banner.left,
                                    banner.top, banner.width, banner.height, main_window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(banner.child_id)),
                                    instance, nullptr);
@@ -53,7 +53,7 @@ LRESULT banner_proc(const Banner& banner, HWND window, UINT message, WPARAM wpar
     case WM_CREATE: on_create(banner); return 0;
     case WM_PAINT: on_paint(banner, window); return 0;
     case WM_LBUTTONDOWN: on_left_button(window); return 0;
-    default: return DefWindowProcA(window, message, wparam, lparam);
+    default: return DefWindowProcW(window, message, wparam, lparam);
   }
 }
 

@@ -26,7 +26,7 @@ void give_region(HWND window, HRGN region) {
 }
 
 HWND create_pai_window(HWND main_window, HINSTANCE instance, int slot) {
-  HWND window = CreateWindowExA(0, "Pai Window", nullptr, WS_CHILD | WS_CLIPSIBLINGS,
+  HWND window = CreateWindowExW(0, L"Pai Window", nullptr, WS_CHILD | WS_CLIPSIBLINGS,
                                 tile_rects[slot].left, tile_rects[slot].top, TILE_WIDTH, TILE_HEIGHT,
                                 main_window, reinterpret_cast<HMENU>(ID_PAI_WINDOW), instance, nullptr);
   if (!window) return nullptr;
@@ -56,11 +56,11 @@ void on_paint(HWND window) {
 }
 
 void on_left_button(HWND window) {
-  SendMessageA(GetParent(window), WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(window));
+  SendMessageW(GetParent(window), WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(window));
 }
 
 void on_right_button(HWND window) {
-  SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(IDM_HINT, 0), 0);
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(IDM_HINT, 0), 0);
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ void on_right_button(HWND window) {
 void create_pai_windows(HWND main_window) {
   if (pai_windows[0] && IsWindow(static_cast<HWND>(pai_windows[0]))) return;
   tile_pictures_load();   // the stored pictures, found once before the first paint
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(main_window, GWLP_HINSTANCE));
   for (int slot = TILE_COUNT - 1; slot >= 0; --slot)
     pai_windows[slot] = create_pai_window(main_window, instance, slot);
 }
@@ -82,6 +82,6 @@ LRESULT CALLBACK pai_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_LBUTTONDOWN: on_left_button(window); return 0;
     case WM_RBUTTONDOWN: on_right_button(window); return 0;
     case WM_DESTROY: return 0;
-    default: return DefWindowProcA(window, message, wparam, lparam);
+    default: return DefWindowProcW(window, message, wparam, lparam);
   }
 }

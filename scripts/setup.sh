@@ -9,8 +9,25 @@ PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth x11-utils xdotool imagemagick
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-wine
-  libfreetype-dev libpng-dev zip
+  libfreetype-dev libpng-dev zip locales
 )
+
+# The tests run the game's texts in the system languages of four code pages. Wine
+# takes the code page from the locale's name alone, but in a locale that is not
+# generated it reads file names as ASCII and can make no file named in Japanese.
+LOCALES=(en_US.UTF-8 zh_CN.UTF-8 ko_KR.UTF-8 ja_JP.UTF-8)
+generate_locales() {
+  local wanted=()
+  for l in "${LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || wanted+=("$l")
+  done
+  [ ${#wanted[@]} -eq 0 ] && return 0
+  echo "setup: generating the locales ${wanted[*]}"
+  for l in "${wanted[@]}"; do
+    grep -qx "$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+  done
+  $SUDO locale-gen >/dev/null
+}
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -19,12 +36,13 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+if [ ${#missing[@]} -eq 0 ]; then
+  generate_locales
+  exit 0
+fi
 
 echo "setup: installing ${missing[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -33,4 +51,5 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+generate_locales
 echo "setup: done"

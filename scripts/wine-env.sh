@@ -3,8 +3,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 # Wine reads file names in the locale's character set: a UTF-8 locale that every
 # system has lets the game start from a folder with any letters. The game's texts do
-# not depend on it, as the program's manifest asks for code page 932.
-export LC_ALL=C.UTF-8
+# not depend on it. KOTOPAI_LOCALE names another, whose language Wine takes as the
+# system's, with its code page (en_US 1252, zh_CN 936, ko_KR 949, ja_JP 932): Wine 8
+# reads it from the name alone, generated or not.
+export LC_ALL=${KOTOPAI_LOCALE:-C.UTF-8}
 # Both prefixes: "mscoree,mshtml=" offers no Mono/Gecko installers to a machine without a person.
 if [ -n "${KOTOPAI_PLAYER:-}" ]; then
   # The player's prefix (scripts/play.sh): sound on, the game in a window of its own,

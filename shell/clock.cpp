@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include "shell_state.h"
 #include "status_bar.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -21,9 +22,11 @@ void show_time_text(const char* text) {
   HGDIOBJ old_font = SelectObject(dc, time_font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 0, 255));
-  int length = lstrlenA(text);
-  TextOutA(back_dc, TIME_TEXT_X, TIME_TEXT_Y, text, length);
-  TextOutA(dc, TIME_TEXT_X, TIME_TEXT_Y, text, length);
+  wchar_t wide[32];
+  wide_copy_from_sjis(text, wide, 32);
+  const int length = lstrlenW(wide);
+  TextOutW(back_dc, TIME_TEXT_X, TIME_TEXT_Y, wide, length);
+  TextOutW(dc, TIME_TEXT_X, TIME_TEXT_Y, wide, length);
   SelectObject(dc, old_font);
   SelectObject(dc, old_brush);
   ReleaseDC(main_window, dc);

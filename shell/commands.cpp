@@ -14,7 +14,7 @@
 
 namespace {
 
-void send_command(HWND main, int id) { SendMessageA(main, WM_COMMAND, id, 0); }
+void send_command(HWND main, int id) { SendMessageW(main, WM_COMMAND, id, 0); }
 
 void hide_if_visible(HWND window) {
   if (IsWindowVisible(window)) ShowWindow(window, SW_HIDE);

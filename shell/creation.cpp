@@ -59,7 +59,7 @@ void make_time_font() {
   if (time_font) return;
   time_font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, L"MS 明朝");
+                          DEFAULT_PITCH | FF_ROMAN, L"MS 明朝");
 }
 
 // back_dc keeps this font and these colours for the program's life.
@@ -67,7 +67,7 @@ void write_first_time() {
   SelectObject(back_dc, time_font);
   SetBkMode(back_dc, TRANSPARENT);
   SetTextColor(back_dc, RGB(255, 0, 255));
-  TextOutA(back_dc, TIME_TEXT_X, TIME_TEXT_Y, "00:00:00", 8);
+  TextOutW(back_dc, TIME_TEXT_X, TIME_TEXT_Y, L"00:00:00", 8);
 }
 
 }  // namespace

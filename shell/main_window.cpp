@@ -15,6 +15,7 @@
 #include "status_bar.h"
 #include "tile_windows.h"
 #include "window_classes.h"
+#include "wide_text.h"
 #include "window_position.h"
 
 namespace {
@@ -49,7 +50,7 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_CREATE: create_main_window_contents(window); return 0;
     // The caption's close button and Alt+F4 end the run as the quit command does:
     // a pair still on show is settled first, so the last pair still earns its entry.
-    case WM_CLOSE: settle_before_input(); return DefWindowProcA(window, message, wparam, lparam);
+    case WM_CLOSE: settle_before_input(); return DefWindowProcW(window, message, wparam, lparam);
     case WM_DESTROY: shutdown_main_window(window); return 0;
     // At a session's end the process may be ended without WM_DESTROY.
     case WM_QUERYENDSESSION: return TRUE;
@@ -62,17 +63,20 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_COMMAND: on_command(window, LOWORD(wparam)); return 0;
     case WM_TIMER: on_timer(wparam); return 0;
     case WM_LBUTTONDOWN: return 0;
-    case WM_RBUTTONDOWN: SendMessageA(window, WM_COMMAND, IDM_HINT, 0); return 0;
+    case WM_RBUTTONDOWN: SendMessageW(window, WM_COMMAND, IDM_HINT, 0); return 0;
     case WM_PAI_CLICK: on_pai_click(window, reinterpret_cast<HWND>(lparam)); return 0;
     case WM_HINT_STUCK: hint_show_stuck(window, static_cast<unsigned>(wparam)); return 0;
     case WM_HINT_PAIR: show_reported_pair(wparam, lparam); return 0;
-    default: return DefWindowProcA(window, message, wparam, lparam);
+    default: return DefWindowProcW(window, message, wparam, lparam);
   }
 }
 
 HWND create_main_window(HINSTANCE instance) {
-  return CreateWindowExA(0, MAIN_CLASS, app_title,
-                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                         CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH, MAIN_HEIGHT, nullptr, nullptr,
-                         instance, nullptr);
+  wchar_t* title = wide_from_sjis(app_title);
+  HWND window = CreateWindowExW(0, MAIN_CLASS, title,
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH, MAIN_HEIGHT, nullptr,
+                                nullptr, instance, nullptr);
+  wide_free(title);
+  return window;
 }

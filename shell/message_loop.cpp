@@ -29,14 +29,14 @@ int run_message_loop() {
   MSG message;
   bool first_frame_noted = false;
   for (;;) {
-    if (!first_frame_noted && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (!first_frame_noted && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
       note_first_frame();
       first_frame_noted = true;
     }
-    int got = GetMessageA(&message, nullptr, 0, 0);
+    int got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got < 0) return 0;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cwchar>
 #include "app_identity.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -27,14 +28,14 @@ void give_back_modal_place() { place_taken = 0; }
 
 INT_PTR show_modal_dialog(HWND owner, int resource, DLGPROC procedure, LPARAM parameter) {
   if (!take_modal_place()) return -1;
-  INT_PTR result = DialogBoxParamA(app_instance, MAKEINTRESOURCEA(resource), owner, procedure, parameter);
+  INT_PTR result = DialogBoxParamW(app_instance, MAKEINTRESOURCEW(resource), owner, procedure, parameter);
   give_back_modal_place();
   return result;
 }
 
 void show_modal_message(HWND owner, const char* text, const char* caption) {
   if (!take_modal_place()) return;
-  MessageBoxA(owner, text, caption, MB_OK);
+  message_box_sjis(owner, text, caption, MB_OK);
   give_back_modal_place();
 }
 

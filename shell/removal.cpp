@@ -68,7 +68,7 @@ void settle_cleared(int seconds) {
   game_over = 1;
   if (ranking_earned(seconds)) {
     ranking_shown = 1;
-    DialogBoxParamA(app_instance, MAKEINTRESOURCEA(IDD_RANKING), main_window, ranking_dialog_proc,
+    DialogBoxParamW(app_instance, MAKEINTRESOURCEW(IDD_RANKING), main_window, ranking_dialog_proc,
                     seconds);
     tell_lost_save(main_window);   // the entry's or the name's
   }

@@ -77,7 +77,7 @@ void platform_thread_wait(ThreadHandle thread) {
   // waits on us; posted ones and input keep their turn in the queue.
   while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
     MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
 }
 
@@ -87,7 +87,7 @@ void platform_thread_release(ThreadHandle thread) {
 
 // The two slots (below 256) in the low word, lit in the high word.
 void platform_report_pair(WindowHandle main_window, unsigned hint, int first, int second, int lit) {
-  PostMessageA(static_cast<HWND>(main_window), WM_HINT_PAIR, hint,
+  PostMessageW(static_cast<HWND>(main_window), WM_HINT_PAIR, hint,
                MAKELPARAM(MAKEWORD(first, second), lit));
 }
 
@@ -103,7 +103,7 @@ void show_reported_pair(WPARAM wparam, LPARAM lparam) {
 }
 
 void platform_report_stuck(WindowHandle main_window, unsigned hint) {
-  PostMessageA(static_cast<HWND>(main_window), WM_HINT_STUCK, hint, 0);
+  PostMessageW(static_cast<HWND>(main_window), WM_HINT_STUCK, hint, 0);
 }
 
 void platform_stop_set(void) { stop_request_set(hint_stop_request()); }

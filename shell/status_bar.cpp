@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include "app_identity.h"
 #include "shell_state.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -31,13 +32,15 @@ void hold_help_text(HWND main, int* clock_on, const char* text) {
 void create_status_bar(HWND main) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  status_bar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
+  status_bar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
                                0, 0, 0, 0, main, nullptr, app_instance, nullptr);
-  SendMessageA(status_bar, SB_SIMPLE, TRUE, 0);
+  SendMessageW(status_bar, SB_SIMPLE, TRUE, 0);
 }
 
 void set_status_text(const char* text) {
-  SendMessageA(status_bar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+  wchar_t* wide = wide_from_sjis(text);
+  SendMessageW(status_bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide));
+  wide_free(wide);
 }
 
 void show_menu_help(HWND main, int* clock_on, POINT screen_point) {

@@ -19,9 +19,9 @@ HBRUSH main_class_brush(HINSTANCE instance) {
   return brush;
 }
 
-void register_class(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon,
-                    HCURSOR cursor, HBRUSH background, const char* menu) {
-  WNDCLASSEXA window_class = {};
+void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
+                    HCURSOR cursor, HBRUSH background, const wchar_t* menu) {
+  WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof(window_class);
   window_class.style = CS_HREDRAW | CS_VREDRAW;
   window_class.lpfnWndProc = procedure;
@@ -32,7 +32,7 @@ void register_class(HINSTANCE instance, const char* name, WNDPROC procedure, HIC
   window_class.hbrBackground = background;
   window_class.lpszMenuName = menu;
   window_class.lpszClassName = name;
-  RegisterClassExA(&window_class);
+  RegisterClassExW(&window_class);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ void register_window_classes(HINSTANCE instance) {
   HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_FINGER));
   register_class(instance, MAIN_CLASS, main_wnd_proc,
                  LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN)), LoadCursorA(nullptr, IDC_ARROW),
-                 main_class_brush(instance), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+                 main_class_brush(instance), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   register_class(instance, OMIGOTO_CLASS, omigoto_wnd_proc, nullptr, finger, nullptr, nullptr);
   register_class(instance, TEZUMARI_CLASS, tezumari_wnd_proc, nullptr, finger,
                  static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)), nullptr);

@@ -2,10 +2,10 @@
 #pragma once
 #include <windows.h>
 
-constexpr const char* MAIN_CLASS = "Parent Window";
-constexpr const char* OMIGOTO_CLASS = "Omigoto Window";
-constexpr const char* TEZUMARI_CLASS = "Tezumari Window";
-constexpr const char* PAI_CLASS = "Pai Window";
+constexpr const wchar_t* MAIN_CLASS = L"Parent Window";
+constexpr const wchar_t* OMIGOTO_CLASS = L"Omigoto Window";
+constexpr const wchar_t* TEZUMARI_CLASS = L"Tezumari Window";
+constexpr const wchar_t* PAI_CLASS = L"Pai Window";
 
 // Registers "Parent Window", "Omigoto Window", "Tezumari Window" and "Pai Window",
 // in that order. A class that is already registered stays as it is.

@@ -9,7 +9,7 @@
 #include "box_catcher.h"
 
 INT_PTR run_dialog(int dialog_id, DLGPROC procedure, LPARAM parameter) {
-  return DialogBoxParamA(app_instance, MAKEINTRESOURCEA(dialog_id), nullptr, procedure, parameter);
+  return DialogBoxParamW(app_instance, MAKEINTRESOURCEW(dialog_id), nullptr, procedure, parameter);
 }
 
 bool is_open(HWND dialog) { return IsWindow(dialog) && IsWindowVisible(dialog); }
@@ -64,9 +64,11 @@ void expect_dialog_frame(HWND dialog, int width, int height, const char* caption
   EXPECT_EQ(expected.right, client.right);
   EXPECT_EQ(expected.bottom, client.bottom);
 
-  LOGFONTA font = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
-  EXPECT_STREQ(font_face, font.lfFaceName);
+  LOGFONTW font = {};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+  char face[LF_FACESIZE * 2] = "";
+  WideCharToMultiByte(932, 0, font.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
+  EXPECT_STREQ(font_face, face);
   HDC screen = GetDC(nullptr);
   EXPECT_EQ(-MulDiv(font_points, GetDeviceCaps(screen, LOGPIXELSY), 72), font.lfHeight);
   ReleaseDC(nullptr, screen);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "box_catcher.h"
@@ -43,8 +44,13 @@ HWND name_box(HWND dialog, int row) { return GetDlgItem(dialog, IDC_RANK_NAME_FI
 void type_into(HWND box, const std::string& text) {
   SetFocus(box);
   wchar_t wide[256];
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, 256);
+  int length = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide, 256);
   for (int i = 0; i < length; ++i) SendMessageW(box, WM_CHAR, wide[i], 1);
+}
+
+void type_into(HWND box, const std::wstring& text) {
+  SetFocus(box);
+  for (wchar_t c : text) SendMessageW(box, WM_CHAR, c, 1);
 }
 
 std::vector<int> editable_rows(HWND dialog) {
@@ -55,6 +61,13 @@ std::vector<int> editable_rows(HWND dialog) {
     EXPECT_TRUE(is_read_only(GetDlgItem(dialog, IDC_RANK_TIME_FIRST + row)));
   }
   return rows;
+}
+
+// The locale table runs this program where Windows gives it another code page than
+// the manifest asks for: each run is in the code page its name says.
+TEST(CodePage, IsTheOneTheRunWasStartedIn) {
+  const char* expected = getenv("KOTOPAI_CODE_PAGE");
+  EXPECT_EQ(expected ? atoi(expected) : 932, static_cast<int>(GetACP()));
 }
 
 class RankingDialog : public testing::Test {
@@ -115,13 +128,15 @@ TEST_F(RankingDialog, ViewModeShowsTheTableEditsNothingAndWritesNothing) {
   });
   EXPECT_EQ(0, ini_exists(SETTINGS_FILE_NAME));
 
-  const std::string file = "[Ranking02]\r\nNAME=\r\nSECOND=4000\r\nYEAR=1999\r\n[Pos]\r\nX=5\r\n";
+  const std::string file = "[Ranking02]\r\nNAME=\r\nSECOND=4000\r\nYEAR=1999\r\n"
+                           "[Ranking03]\r\nNAME=山田太郎\r\n[Pos]\r\nX=5\r\n";
   write_settings_text(file.c_str());
   for (int time = 0; time < 2; ++time)
     open(0, [](HWND dialog) {
       EXPECT_EQ("", box_text(dialog, IDC_RANK_NAME_FIRST + 1));
       EXPECT_EQ("1999,01,01", box_text(dialog, IDC_RANK_DATE_FIRST + 1));
       EXPECT_EQ("01:06:40", box_text(dialog, IDC_RANK_TIME_FIRST + 1));
+      EXPECT_EQ("山田太郎", box_text(dialog, IDC_RANK_NAME_FIRST + 2));
     });
   EXPECT_EQ(file, read_settings_text());
 }
@@ -230,9 +245,10 @@ TEST_F(RankingDialog, AnEmptyNameIsStoredAndOfferedNextTime) {
 }
 
 // Sixteen double-byte characters are 32 bytes: cut at 31, the last one would leave its
-// lead byte behind; a whole character goes instead and the name stays readable.
+// lead byte behind; a whole character goes instead and the name stays readable. The
+// box counts characters, not bytes, and the file holds the name's Shift-JIS bytes.
 TEST_F(RankingDialog, ALongJapaneseNameIsCutToWholeCharacters) {
-  const std::string sixteen = "あいうえおかきくけこさしすせそた";
+  const std::string sixteen = "東西南北春夏秋冬松竹梅桜梨桃柿栗";
   open(200, [&](HWND dialog) { type_into(name_box(dialog, 1), sixteen); });
   EXPECT_EQ(sixteen.substr(0, 30), setting("PLAYER", "NAME"));
   EXPECT_EQ(sixteen.substr(0, 30), setting("Ranking02", "NAME"));
@@ -245,6 +261,43 @@ TEST_F(RankingDialog, ALongJapaneseNameIsCutToWholeCharacters) {
   });
   ini_put_string("Ranking03", "NAME", sixteen.c_str(), SETTINGS_FILE_NAME);
   open(0, [&](HWND dialog) { EXPECT_EQ(sixteen.substr(0, 30), box_text(dialog, IDC_RANK_NAME_FIRST + 2)); });
+}
+
+// Letters Shift-JIS cannot hold would reach the file as "?": OK names them, leaves the
+// name without them in the box and stays open; the next OK keeps that. Letters of
+// Windows' own Shift-JIS beyond JIS X 0208 (a circled figure, 髙) are kept at once.
+TEST_F(RankingDialog, ANameWithLettersShiftJisCannotHoldIsNotKeptAsQuestionMarks) {
+  const struct { std::wstring typed; std::string kept; std::wstring told; } cases[] = {
+      {L"太郎\U0001F600한", "太郎", L"\U0001F600한"},
+      {L"①髙橋", "①髙橋", L""},
+      {L"\U0001F600", "", L"\U0001F600"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kept);
+    remove_settings();
+    std::wstring told;
+    bool open_after_first_ok = false;
+    BoxCatcher catcher([&](HWND box) {   // the box that names the letters
+      wchar_t text[256] = L"";
+      GetDlgItemTextW(box, 0xFFFF, text, 256);
+      told = text;
+      press_button(IDOK)(box);
+    });
+    catcher.then([&](HWND dialog) {
+      type_into(name_box(dialog, 1), c.typed);
+      press_dialog_key(dialog, VK_RETURN);
+      open_after_first_ok = is_open(dialog);
+      if (open_after_first_ok) {
+        EXPECT_EQ(c.kept, box_text(dialog, IDC_RANK_NAME_FIRST + 1));
+        press_dialog_key(dialog, VK_RETURN);
+      }
+    });
+    EXPECT_EQ(1, run_dialog(IDD_RANKING, ranking_dialog_proc, 200));
+    EXPECT_EQ(!c.told.empty(), open_after_first_ok);
+    EXPECT_EQ(c.told.empty(), told.empty());
+    if (!c.told.empty()) EXPECT_NE(std::wstring::npos, told.find(c.told));
+    EXPECT_EQ(c.kept, setting("Ranking02", "NAME"));
+    EXPECT_EQ(c.kept, setting("PLAYER", "NAME"));
+  }
 }
 
 }  // namespace

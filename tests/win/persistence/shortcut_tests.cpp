@@ -25,8 +25,13 @@ std::wstring own_path() {
 
 bool names_the_program(const std::wstring& target) { return _wcsicmp(own_path().c_str(), target.c_str()) == 0; }
 
+// A title in Japanese names its links in Japanese on a system of any language.
+const struct { const char* title; const wchar_t* link; } TITLES[] = {
+    {"Kotopai", L"Kotopai"}, {"ことぱい", L"ことぱい"}};
+
 void remove_links() {
-  for (int folder : FOLDERS) DeleteFileW(link_file(folder).c_str());
+  for (int folder : FOLDERS)
+    for (const auto& t : TITLES) DeleteFileW(link_file(folder, t.link).c_str());
 }
 
 class ShortcutDialog : public testing::Test {
@@ -40,9 +45,9 @@ class ShortcutDialog : public testing::Test {
     remove_links();
     remove_settings();
   }
-  static void open(std::function<void(HWND)> inside) {
+  static void open(std::function<void(HWND)> inside, const char* title = "Kotopai") {
     BoxCatcher catcher([&](HWND dialog) { inside(dialog); });
-    EXPECT_EQ(1, shortcut_dialog_run(GetModuleHandleA(nullptr), nullptr, "Kotopai"));
+    EXPECT_EQ(1, shortcut_dialog_run(GetModuleHandleA(nullptr), nullptr, title));
     ASSERT_EQ(1u, catcher.caught().size());
   }
   static void tick_all(HWND dialog) {
@@ -77,15 +82,20 @@ TEST_F(ShortcutDialog, LooksAsTheResourceSaysWithEveryBoxUnticked) {
 }
 
 TEST_F(ShortcutDialog, AllThreeTickedMakeThreeLinksToTheProgramAndRecordTheChoices) {
-  open([](HWND dialog) {
-    tick_all(dialog);
-    press_dialog_key(dialog, VK_RETURN);
-  });
-  for (int folder : FOLDERS) {
-    SCOPED_TRACE(folder);
-    EXPECT_TRUE(exists(link_file(folder)));
-    EXPECT_TRUE(names_the_program(link_target(link_file(folder))));
+  for (const auto& t : TITLES) {
+    shortcut_startup = shortcut_desktop = shortcut_startmenu = 0;
+    open([](HWND dialog) {
+      tick_all(dialog);
+      press_dialog_key(dialog, VK_RETURN);
+    }, t.title);
   }
+  for (int folder : FOLDERS)
+    for (const auto& t : TITLES) {
+      SCOPED_TRACE(folder);
+      SCOPED_TRACE(t.title);
+      EXPECT_TRUE(exists(link_file(folder, t.link)));
+      EXPECT_TRUE(names_the_program(link_target(link_file(folder, t.link))));
+    }
   EXPECT_EQ(1, shortcut_startup);
   EXPECT_EQ(1, shortcut_desktop);
   EXPECT_EQ(1, shortcut_startmenu);

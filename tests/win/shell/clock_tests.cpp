@@ -14,26 +14,19 @@ namespace {
 const char* const UNDO_HELP = "【一手戻る】 UNDO します。BackSpace キーでも UNDO できます。";
 const char* const HINT_HELP = "【ヒント】 取れる牌をすべて表示します。右クリックでもヒント表示します。";
 
-// The bar's one text as the program last set it, recorded on its way into the bar:
-// under Wine neither WM_GETTEXT nor SB_GETTEXTA reads a simple-mode text back.
-WNDPROC bar_procedure = nullptr;
-std::string bar_text;
-
-LRESULT CALLBACK record_bar_text(HWND bar, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == SB_SETTEXTA && LOBYTE(wparam) == SB_SIMPLEID)
-    bar_text = lparam ? reinterpret_cast<const char*>(lparam) : "";
-  return CallWindowProcA(bar_procedure, bar, message, wparam, lparam);
+// The bar's one text, read back as any program reads it, in UTF-16: a bar in simple
+// mode answers SB_GETTEXTW of part 0 with its simple text (not of part 255, the id
+// that sets it).
+std::string bar_text() {
+  wchar_t wide[512] = L"";
+  if (LOWORD(SendMessageW(status_bar, SB_GETTEXTLENGTHW, 0, 0)) < 512)
+    SendMessageW(status_bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(wide));
+  char text[1024] = "";
+  WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  return text;
 }
 
-void record_status_bar(HWND main) {
-  bar_text.clear();
-  HWND bar = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
-  ASSERT_NE(nullptr, bar);
-  bar_procedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record_bar_text)));
-}
-
-bool shows_clock_line() { return bar_text.rfind("今日は ", 0) == 0; }
+bool shows_clock_line() { return bar_text().rfind("今日は ", 0) == 0; }
 
 // Pumps until the clock line is in the bar or the time is up.
 bool clock_line_within(DWORD milliseconds) {
@@ -74,7 +67,6 @@ struct ShellWindowTest : testing::Test {
   void SetUp() override {
     write_settings_text("[Pos]\r\nX=100\r\nY=100\r\n");
     window = open_main_window();
-    record_status_bar(window);
   }
   void TearDown() override {
     close_main_window(window);
@@ -94,23 +86,23 @@ struct ShellWindowTest : testing::Test {
 
 // The first tick comes a second after creation: the bar stays empty until then.
 TEST_F(ShellWindowTest, TheClockLineComesAboutASecondAfterStart) {
-  EXPECT_EQ("", bar_text);
+  EXPECT_EQ("", bar_text());
   EXPECT_TRUE(clock_line_within(1600));
 }
 
 TEST_F(ShellWindowTest, MenuHelpHoldsTheBarAndTheClockComesBack) {
   ASSERT_EQ(1, clock_timer_on);
   pointer_over_frame(over_menu_title(1));
-  EXPECT_EQ(UNDO_HELP, bar_text);
+  EXPECT_EQ(UNDO_HELP, bar_text());
   EXPECT_EQ(0, clock_timer_on);
   // Straight on to the hint title: its text replaces the other, no clock between.
   pointer_over_frame(over_menu_title(2));
-  EXPECT_EQ(HINT_HELP, bar_text);
+  EXPECT_EQ(HINT_HELP, bar_text());
   EXPECT_EQ(0, clock_timer_on);
   // Over "ゲーム": the clock restarts, but the help text stays until its tick.
   pointer_over_frame(over_menu_title(0));
   EXPECT_EQ(1, clock_timer_on);
-  EXPECT_EQ(HINT_HELP, bar_text);
+  EXPECT_EQ(HINT_HELP, bar_text());
   SendMessageA(window, WM_TIMER, TIMER_CLOCK, 0);
   EXPECT_TRUE(shows_clock_line());
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "banner_windows.h"
+#include "box_catcher.h"
 #include "board.h"
 #include "main_window.h"
 #include "main_window_harness.h"
@@ -20,13 +21,15 @@ namespace {
 std::vector<std::string> menu_lines(HMENU menu, const std::string& parent) {
   std::vector<std::string> lines;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char caption[64] = "";
-    MENUITEMINFOA item = {};
+    wchar_t wide[64] = L"";
+    MENUITEMINFOW item = {};
     item.cbSize = sizeof item;
     item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
-    item.dwTypeData = caption;
-    item.cch = sizeof caption;
-    GetMenuItemInfoA(menu, i, TRUE, &item);
+    item.dwTypeData = wide;
+    item.cch = 64;
+    GetMenuItemInfoW(menu, i, TRUE, &item);
+    char caption[128] = "";
+    WideCharToMultiByte(932, 0, wide, -1, caption, sizeof caption, nullptr, nullptr);
     const std::string place = parent.empty() ? std::to_string(i) : parent + "." + std::to_string(i + 1);
     std::string line = place + " " + caption;
     if (item.hSubMenu) line += " >";
@@ -82,9 +85,7 @@ TEST_F(MainWindowTest, HasFixedSizeFrameWithMenuAndClippedChildren) {
   EXPECT_GE(client.right, 740);   // the whole field of cells fits
   EXPECT_GE(client.bottom, 525);
 
-  char caption[32];
-  GetWindowTextA(window, caption, sizeof(caption));
-  EXPECT_STREQ("Kotopai", caption);
+  EXPECT_EQ("Kotopai", window_text(window));
   EXPECT_EQ(main_menu, GetMenu(window));
   const std::vector<std::string> menu = {
       "0 ゲーム >", "0.1 新しいゲーム F2 40001", "0.2 はじめから 40014", "0.3 モード切り替え >",
@@ -97,21 +98,22 @@ TEST_F(MainWindowTest, HasFixedSizeFrameWithMenuAndClippedChildren) {
 
 // One class style and no extra bytes for all four; the main window alone has an icon,
 // the arrow, its own pattern brush and the menu; the others point with the finger.
+// All four are wide classes: their procedures, asked for in UTF-16, are the program's own.
 TEST_F(MainWindowTest, TheFourWindowClassesAsRegistered) {
   open_with(CENTRED_SETTINGS);
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(251));
   HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(313));
   HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
-  struct Class { const char* name; WNDPROC procedure; HICON icon; HCURSOR cursor; HBRUSH brush; int menu; };
-  for (Class c : {Class{"Parent Window", main_wnd_proc, icon, LoadCursorA(nullptr, IDC_ARROW), nullptr, 250},
-                  Class{"Omigoto Window", omigoto_wnd_proc, nullptr, finger, nullptr, 0},
-                  Class{"Tezumari Window", tezumari_wnd_proc, nullptr, finger, hollow, 0},
-                  Class{"Pai Window", pai_wnd_proc, nullptr, finger, nullptr, 0}}) {
+  struct Class { const wchar_t* name; WNDPROC procedure; HICON icon; HCURSOR cursor; HBRUSH brush; int menu; };
+  for (Class c : {Class{L"Parent Window", main_wnd_proc, icon, LoadCursorA(nullptr, IDC_ARROW), nullptr, 250},
+                  Class{L"Omigoto Window", omigoto_wnd_proc, nullptr, finger, nullptr, 0},
+                  Class{L"Tezumari Window", tezumari_wnd_proc, nullptr, finger, hollow, 0},
+                  Class{L"Pai Window", pai_wnd_proc, nullptr, finger, nullptr, 0}}) {
     SCOPED_TRACE(c.name);
-    WNDCLASSEXA found = {};
+    WNDCLASSEXW found = {};
     found.cbSize = sizeof found;
-    ASSERT_TRUE(GetClassInfoExA(instance, c.name, &found));
+    ASSERT_TRUE(GetClassInfoExW(instance, c.name, &found));
     EXPECT_EQ(static_cast<UINT>(CS_HREDRAW | CS_VREDRAW), found.style);
     EXPECT_EQ(0, found.cbClsExtra + found.cbWndExtra);
     EXPECT_EQ(c.procedure, found.lpfnWndProc);

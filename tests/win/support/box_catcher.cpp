@@ -31,9 +31,13 @@ bool is_dialog(HWND window) {
 
 }  // namespace
 
+// Read in UTF-16, as a player's screen shows it, and spelt in Shift-JIS for the
+// tests' literals: the same on a system of any code page.
 std::string window_text(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
+  wchar_t wide[1024] = L"";
+  GetWindowTextW(window, wide, 1024);
+  char text[2048] = "";
+  WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
   return text;
 }
 

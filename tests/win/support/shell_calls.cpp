@@ -24,16 +24,16 @@ std::wstring own_folder() {
 
 std::string code_page_text(const std::wstring& path) {
   std::string text(path.size() * 2 + 1, '\0');
-  const int length = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &text[0],
+  const int length = WideCharToMultiByte(932, 0, path.c_str(), -1, &text[0],
                                          static_cast<int>(text.size()), nullptr, nullptr);
   text.resize(length > 0 ? length - 1 : 0);
   return text;
 }
 
-std::wstring link_file(int folder_id) {
+std::wstring link_file(int folder_id, const std::wstring& name) {
   wchar_t path[MAX_PATH] = L"";
   SHGetSpecialFolderPathW(nullptr, path, folder_id, FALSE);
-  return std::wstring(path) + L"\\Kotopai.lnk";
+  return std::wstring(path) + L"\\" + name + L".lnk";
 }
 
 std::wstring link_target(const std::wstring& link) {

@@ -15,10 +15,10 @@ int record_shell_call(const wchar_t* verb, const wchar_t* file, const wchar_t* d
 // The running test program's path, and its folder without a final backslash.
 std::wstring own_program();
 std::wstring own_folder();
-// A path as the program's code page spells it, as a box's text is read back.
+// A path spelt in Shift-JIS, as a box's text is read back.
 std::string code_page_text(const std::wstring& path);
-// The link file named "Kotopai.lnk" in one of the shell's special folders.
-std::wstring link_file(int folder_id);
+// The link file named name + ".lnk" in one of the shell's special folders.
+std::wstring link_file(int folder_id, const std::wstring& name = L"Kotopai");
 // The target as the shell follows it from a link file, its item list (Wine reads the
 // link's path back through the ANSI code page); empty when it cannot.
 std::wstring link_target(const std::wstring& link);
