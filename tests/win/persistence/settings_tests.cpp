@@ -161,9 +161,9 @@ TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoFileBehi
   EXPECT_EQ(0, file_writable(L"Z:\\sys\\kotopai.ini"));
 }
 
-// Holds a file as another program would, for 150 ms: longer than a few of a save's
+// Holds a file as another program would, for 80 ms: longer than a few of a save's
 // tries, far less than all of them; or for longer than all of them.
-std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share = 0, DWORD ms = 150) {
+std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share = 0, DWORD ms = 80) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, how, 0, nullptr);
   return std::thread([file, ms] {
     Sleep(ms);
