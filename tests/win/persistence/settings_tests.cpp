@@ -48,6 +48,7 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   put("largest", "2147483647");
   put("smallest", "-2147483648");
   put("name", "たろう");
+  put("bytes", "\x81\x7f" "A");   // no Shift-JIS character, kept as the bytes stand
   EXPECT_EQ(1, ini_exists(SETTINGS_FILE_NAME));
   EXPECT_EQ(0, get("zero", 9));
   EXPECT_EQ(754, get("positive", 9));
@@ -55,6 +56,7 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   EXPECT_EQ(INT_MAX, get("largest", 9));
   EXPECT_EQ(INT_MIN, get("smallest", 9));
   EXPECT_EQ("たろう", get_text("name", "Player1"));
+  EXPECT_EQ("\x81\x7f" "A", get_text("bytes", ""));
   EXPECT_EQ(9, get("absent", 9));
   put("positive", "12");
   EXPECT_EQ(12, get("positive", 9));
