@@ -1,4 +1,5 @@
-// The settings file beside the executable: one key read or written per call.
+// The settings file beside the executable: one key read or written per call, over the
+// file's bytes, so a file written on a Japanese system reads the same on any other.
 #include "settings.h"
 
 #include <windows.h>
@@ -7,44 +8,66 @@
 #include <cwchar>
 
 #include "dbcs_text.h"
+#include "file_bytes.h"
+#include "ini_text.h"
 #include "program_path.h"
 #include "writable_file.h"
 
-// Long enough for any number the program writes and for hand-edited values
-// padded with many zeros; a longer value is cut by the profile reader.
-constexpr int INT_TEXT_SIZE = 256;
-// Texts are read whole and cut here, so the cut never splits a Japanese character.
-constexpr int STRING_READ_SIZE = 4096;
-// Sections and keys are the program's own short names.
-constexpr int KEY_SIZE = 64;
+// Sections and keys are the program's own short names: a longer one is not read or
+// written at all, rather than as another.
+constexpr size_t KEY_SIZE = 64;
 
-// The profile functions are handed the path in UTF-16, so a folder named in any
-// language is found; sections, keys and values go both ways through the process's
-// code page, as the ANSI profile functions would take them, so the file's bytes are
-// what they always were.
 namespace {
 
-// False, with out empty, for a text that does not fit.
-bool widen(const char* text, wchar_t* out, int size) {
-  if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, size) != 0) return true;
-  out[0] = L'\0';
-  return false;
+// The text a save holds in memory, and the name it goes by.
+const char* memory_name = nullptr;
+IniText* memory_text = nullptr;
+
+bool names_fit(const char* section, const char* key) {
+  return std::strlen(section) < KEY_SIZE && std::strlen(key) < KEY_SIZE;
 }
 
-void narrow(const wchar_t* text, char* out, int size) {
-  if (WideCharToMultiByte(CP_ACP, 0, text, -1, out, size, nullptr, nullptr) == 0) out[0] = '\0';
+bool in_memory(const char* file_name) { return memory_text && std::strcmp(file_name, memory_name) == 0; }
+
+// The value in a save's text, or in the file's bytes as they are now (none where the
+// path does not fit or the file cannot be read).
+bool value_of(const char* section, const char* key, const char* file_name, std::string* value) {
+  if (in_memory(file_name)) return ini_text_get(*memory_text, section, key, value);
+  LongPath path;
+  std::string bytes;
+  return ini_file_path(file_name, &path) && file_read_whole(path.text, &bytes) == ERROR_SUCCESS &&
+         ini_text_get(bytes, section, key, value);
 }
 
-// The section and key of one call, in UTF-16; a name too long for them is not read or
-// written at all, rather than as another.
-struct WideKey {
-  wchar_t section[KEY_SIZE], key[KEY_SIZE];
-  bool whole;
-  WideKey(const char* section_text, const char* key_text) {
-    const bool section_whole = widen(section_text, section, KEY_SIZE);
-    whole = section_whole && widen(key_text, key, KEY_SIZE);
-  }
-};
+// The value as read: the default where the file has none, with trailing blanks
+// dropped and, as a value's, a pair of matching quotes around it.
+std::string value_or_default(const char* section, const char* key, const char* default_value, const char* file_name) {
+  std::string value;
+  if (names_fit(section, key) && value_of(section, key, file_name, &value)) return value;
+  std::string fallback = default_value;
+  while (fallback.size() > 1 && fallback.back() == ' ') fallback.pop_back();
+  const size_t size = fallback.size();
+  if (size >= 2 && (fallback[0] == '"' || fallback[0] == '\'') && fallback[size - 1] == fallback[0])
+    fallback = fallback.substr(1, size - 2);
+  return fallback;
+}
+
+// Outside a save, a value goes straight into the file, written over in place.
+int put_in_file(const char* section, const char* key, const char* value, const char* file_name) {
+  LongPath path;
+  std::string text;
+  if (!ini_file_path(file_name, &path)) return 0;
+  const DWORD error = file_read_whole(path.text, &text);
+  if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) return 0;
+  const std::string before = text;
+  ini_text_put(&text, section, key, value);
+  if (text == before && error == ERROR_SUCCESS) return 1;
+  HANDLE file = CreateFileW(path.text, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 0;
+  const bool written = file_put_all(file, text) && SetEndOfFile(file);
+  CloseHandle(file);
+  return written ? 1 : 0;
+}
 
 }  // namespace
 
@@ -53,11 +76,9 @@ void ini_path(const char* file_name, LongPath* path) {
   path_beside_program(file_name, path);
 }
 
-// The profile functions promise nothing past MAX_PATH, with or without the prefix
-// that lifts the file functions' limit; Wine's make the full path in a buffer of
-// MAX_PATH and, for a longer one, write nowhere and report success. So a longer path
-// goes through its folder's short form, which names the same file. A name without a
-// folder would be looked for in the Windows folder.
+// A path past MAX_PATH goes through its folder's short form, which names the same
+// file, so whatever the settings are handed works where the file functions want no
+// longer path. A name without a folder would be looked for in the working directory.
 int ini_file_path(const char* file_name, LongPath* path) {
   ini_path(file_name, path);
   if (std::wcschr(path->text, L'\\') == nullptr) return 0;
@@ -107,49 +128,24 @@ static int parse_int(const char* text, int default_value) {
 }
 
 int ini_get_int(const char* section, const char* key, int default_value, const char* file_name) {
-  LongPath path;
-  const int fits = ini_file_path(file_name, &path);
-  const WideKey wide(section, key);
-  wchar_t text[INT_TEXT_SIZE] = L"";
   // An absent key reads as the empty text, which has no digit: the default.
-  if (wide.whole && fits)
-    GetPrivateProfileStringW(wide.section, wide.key, L"", text, INT_TEXT_SIZE, path.text);
-  char digits[2 * INT_TEXT_SIZE];
-  narrow(text, digits, sizeof digits);
-  return parse_int(digits, default_value);
+  return parse_int(value_or_default(section, key, "", file_name).c_str(), default_value);
 }
 
 void ini_get_string(const char* section, const char* key, const char* default_value,
                     char* out, int out_size, const char* file_name) {
   if (out_size <= 0) return;
-  LongPath path;
-  const int fits = ini_file_path(file_name, &path);
-  const WideKey wide(section, key);
-  wchar_t wide_default[STRING_READ_SIZE], text[STRING_READ_SIZE];
-  widen(default_value, wide_default, STRING_READ_SIZE);
-  if (!wide.whole || !fits) wcscpy(text, wide_default);
-  else GetPrivateProfileStringW(wide.section, wide.key, wide_default, text, STRING_READ_SIZE, path.text);
-  char bytes[2 * STRING_READ_SIZE];   // a character takes at most two bytes in the code page
-  narrow(text, bytes, sizeof bytes);
-  dbcs_copy(out, out_size, bytes);
+  dbcs_copy(out, out_size, value_or_default(section, key, default_value, file_name).c_str());
 }
 
 int ini_put_string(const char* section, const char* key, const char* value, const char* file_name) {
-  LongPath path;
-  const int fits = ini_file_path(file_name, &path);
-  const WideKey wide(section, key);
-  wchar_t wide_value[STRING_READ_SIZE];
-  if (!wide.whole || !widen(value, wide_value, STRING_READ_SIZE) || !fits) return 0;
-  return WritePrivateProfileStringW(wide.section, wide.key, wide_value, path.text) ? 1 : 0;
+  if (!names_fit(section, key)) return 0;
+  if (!in_memory(file_name)) return put_in_file(section, key, value, file_name);
+  ini_text_put(memory_text, section, key, value);
+  return 1;
 }
 
-void ini_let_go() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, nullptr); }
-
-// A read makes the file the one used last.
-void ini_forget(const char* file_name) {
-  LongPath path;
-  if (!ini_file_path(file_name, &path)) return;
-  wchar_t none[1];
-  GetPrivateProfileStringW(L"", L"", L"", none, 1, path.text);
-  ini_let_go();
+void ini_in_memory(const char* file_name, IniText* text) {
+  memory_name = file_name;
+  memory_text = text;
 }

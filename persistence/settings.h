@@ -1,13 +1,15 @@
-// The settings file beside the executable: one key read or written per call. The
-// program's saves write through these into a copy of the file (settings_save.h).
+// The settings file beside the executable: one key read or written per call, over the
+// file's bytes. The program's saves write through these into the text of the file
+// held in memory (settings_save.h).
 #pragma once
+#include "ini_text.h"
 #include "program_path.h"
 
 constexpr const char* SETTINGS_FILE_NAME = "kotopai.ini";
 
 // The file of that name beside the program.
 void ini_path(const char* file_name, LongPath* path);
-// The path of that file that the profile and file functions are handed: shorter than
+// The path of that file that the file functions are handed: shorter than
 // MAX_PATH, through the folder's short form where the whole path is not. 0 where
 // there is none (a volume that keeps no short names): the file then reads as the
 // defaults and keeps nothing.
@@ -22,9 +24,6 @@ void ini_get_string(const char* section, const char* key, const char* default_va
                     char* out, int out_size, const char* file_name);
 // 1 when the value was written.
 int ini_put_string(const char* section, const char* key, const char* value, const char* file_name);
-// The profile functions keep the file they used last in a cache, which Wine knows by
-// its path and modified time: it is written out and let go, so the next call reads
-// the file as it is on disk (the one flush of the cache Windows documents).
-void ini_let_go();
-// The same for the file of that name, whether it was used last or not.
-void ini_forget(const char* file_name);
+// While text is set, the ini_ functions handed that name read and write it rather
+// than a file; null lets go of it.
+void ini_in_memory(const char* file_name, IniText* text);

@@ -1,22 +1,31 @@
-// Saving to the settings file: the keys are written into a copy of the file, which
-// is flushed to the disk and then renamed over the file. Killed at any moment, or
-// with the power cut, the file is never absent, empty or half written; a copy left
-// behind is only ever written over by the next save, never read as settings.
+// Saving to the settings file: the file is read once, the keys are written into its
+// text in memory, and the text is written whole into a copy, flushed to the disk and
+// renamed over the file. On NTFS a save killed at any moment, or cut off by the
+// power, leaves the file whole, old or new. On FAT and exFAT the rename is a delete
+// and then a rename: cut off between them, only the copy is left, and the next start
+// or save puts it in place if it was written whole. The copy is read-only until it
+// is whole, so one cut short is never taken for the settings.
 #include "settings_save.h"
 
 #include <windows.h>
+#include <string>
 
+#include "file_bytes.h"
 #include "program_path.h"
+#include "replace_file.h"
 #include "settings.h"
 #include "settings_lock.h"
 
 int settings_saves_lost = 0;
+FileFault settings_save_fault = SAVE_OK;
 
 namespace {
 
 // A virus scanner, a backup program or another copy of the game reading the file
-// holds it, or the new copy, for a moment: a step is tried again for about half a
-// second before the save is given up.
+// holds it, or the new copy, for a moment: a step is tried 26 times, 20 ms apart.
+// Windows sleeps in whole ticks of its timer, 15.6 ms unless a program asked for
+// finer ones, so the pauses take 31 ms each there and a step about 0.8 s before the
+// save is given up; under Wine about half a second.
 constexpr int STEP_TRIES = 26;
 constexpr DWORD STEP_PAUSE_MS = 20;
 
@@ -29,67 +38,108 @@ bool tried(Step step) {
   }
 }
 
-// The copy starts as the file is now, byte for byte, or empty when there is none
-// yet. Made anew each time, so a copy that a killed save left behind is written over,
-// and its modified time is now, never one the profile cache knows it by. file_time:
-// when the file was last written; no_room: the folder refuses the copy for good, as
-// one that cannot be written does, where a copy held for a moment may be made later.
-bool copy_whole(const wchar_t* file, const wchar_t* copy, FILETIME* file_time, bool* no_room) {
-  HANDLE from = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (from == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
-  if (from != INVALID_HANDLE_VALUE) GetFileTime(from, nullptr, nullptr, file_time);
-  HANDLE to = CreateFileW(copy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (to == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    *no_room = error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
-  }
-  bool whole = to != INVALID_HANDLE_VALUE;
-  char buffer[4096];
-  DWORD got = 0;
-  while (whole && from != INVALID_HANDLE_VALUE) {
-    if (!ReadFile(from, buffer, sizeof buffer, &got, nullptr)) whole = false;
-    else if (got == 0) break;
-    else {
-      DWORD put = 0;
-      whole = WriteFile(to, buffer, got, &put, nullptr) && put == got;
-    }
-  }
-  if (to != INVALID_HANDLE_VALUE) CloseHandle(to);
-  if (from != INVALID_HANDLE_VALUE) CloseHandle(from);
-  return whole;
+bool held(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+bool is_whole_copy(const wchar_t* copy) {
+  const DWORD attributes = GetFileAttributesW(copy);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// copy_time: when the copy was last written.
-bool flushed(const wchar_t* copy, FILETIME* copy_time) {
-  HANDLE file = CreateFileW(copy, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const bool done = FlushFileBuffers(file) && GetFileTime(file, nullptr, nullptr, copy_time);
-  CloseHandle(file);
+void remove_copy(const wchar_t* copy) {
+  SetFileAttributesW(copy, FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(copy);
+}
+
+// The file's bytes, or none when there is no file. A copy written whole in place of
+// a file that is gone becomes the file first.
+bool read_file(const wchar_t* file, const wchar_t* copy, std::string* text) {
+  DWORD error = file_read_whole(file, text);
+  if (error == ERROR_FILE_NOT_FOUND && is_whole_copy(copy) && replace_file(copy, file))
+    error = file_read_whole(file, text);
+  if (held(error) || error == ERROR_ACCESS_DENIED) settings_save_fault = SAVE_HELD;
+  else if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) settings_save_fault = SAVE_NO_ROOM;
+  return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
+}
+
+// A copy another save left behind, cut short or marked read-only, is cleared; so is
+// an empty folder of the copy's name. A folder with files in it stays in the way.
+bool copy_name_free(const wchar_t* copy) {
+  const DWORD attributes = GetFileAttributesW(copy);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveDirectoryW(copy) != 0;
+  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(copy, FILE_ATTRIBUTE_NORMAL);
+  return true;
+}
+
+// The text written into the copy, flushed, then marked whole and flushed again, so
+// the mark reaches the disk after every byte. no_room: the folder refuses the copy
+// for good, where a copy held for a moment may be made later.
+bool copy_written(const wchar_t* copy, const std::string& text, bool* no_room) {
+  SetFileAttributesW(copy, FILE_ATTRIBUTE_NORMAL);   // a try before this one left it unfinished
+  HANDLE to = CreateFileW(copy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, nullptr);
+  if (to == INVALID_HANDLE_VALUE) {
+    *no_room = !held(GetLastError());
+    settings_save_fault = *no_room ? SAVE_NO_ROOM : SAVE_HELD;
+    return false;
+  }
+  FILE_BASIC_INFO whole = {};
+  whole.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+  const bool done = file_put_all(to, text) && FlushFileBuffers(to) &&
+                    SetFileInformationByHandle(to, FileBasicInfo, &whole, sizeof whole) && FlushFileBuffers(to);
+  CloseHandle(to);
+  if (!done) settings_save_fault = SAVE_NO_ROOM;
   return done;
 }
 
-// Inside the turn, so no other copy of the game reads the file, copies it or puts
-// its own copy in place between this save's copy and its rename.
-int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
-  FILETIME file_time = {}, copy_time = {};
-  // A folder that takes no file loses the save at once: no wait would change it.
-  bool no_room = false;
-  if (!tried([&] { return copy_whole(file, copy, &file_time, &no_room) || no_room; }) || no_room) {
-    DeleteFileW(copy);
+bool put_in_place(const wchar_t* copy, const wchar_t* file) {
+  if (replace_file(copy, file)) return true;
+  settings_save_fault = held(GetLastError()) || GetLastError() == ERROR_ACCESS_DENIED ? SAVE_HELD : SAVE_NO_ROOM;
+  return false;
+}
+
+int save_text(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
+  std::string before;
+  if (!tried([&] { return read_file(file, copy, &before); })) return 0;
+  // With the file there, a copy beside it is one a killed save left: never needed.
+  const DWORD copy_attributes = GetFileAttributesW(copy);
+  if (GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES && copy_attributes != INVALID_FILE_ATTRIBUTES &&
+      !(copy_attributes & FILE_ATTRIBUTE_DIRECTORY))
+    remove_copy(copy);
+  IniText lines;
+  ini_text_split(before, &lines);
+  ini_in_memory(SETTINGS_COPY_NAME, &lines);
+  const int written = write(SETTINGS_COPY_NAME);
+  ini_in_memory(SETTINGS_COPY_NAME, nullptr);
+  if (!written) {
+    settings_save_fault = SAVE_NO_ROOM;
     return 0;
   }
-  int kept = write(SETTINGS_COPY_NAME);
-  // Whatever the profile functions still hold of the copy, the file they used last,
-  // reaches it now, and nothing of it is left to be written there after the rename.
-  ini_let_go();
-  kept = kept && tried([&] { return flushed(copy, &copy_time); }) &&
-         tried([&] { return MoveFileExW(copy, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0; });
-  if (!kept) DeleteFileW(copy);
-  // A cache that holds the old file would take the new one for it only if both were
-  // written in one tick of the clock: then it must read the file again.
-  if (kept && CompareFileTime(&file_time, &copy_time) == 0) ini_forget(SETTINGS_FILE_NAME);
+  const std::string text = ini_text_joined(lines);
+  if (text == before) return 1;
+  const DWORD attributes = GetFileAttributesW(file);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    settings_save_fault = SAVE_READ_ONLY;
+    return 0;
+  }
+  if (!copy_name_free(copy)) {
+    settings_save_fault = SAVE_COPY_IN_THE_WAY;
+    return 0;
+  }
+  // A folder that takes no file loses the save at once: no wait would change it.
+  bool no_room = false;
+  const int kept = tried([&] { return copy_written(copy, text, &no_room) || no_room; }) && !no_room &&
+                   tried([&] { return put_in_place(copy, file); });
+  if (!kept) remove_copy(copy);
+  return kept;
+}
+
+// Inside the turn, so no other copy of the game reads the file, writes its copy or
+// puts it in place between this save's read and its rename. A try that failed before
+// one that worked leaves no fault behind.
+int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
+  const FileFault earlier = settings_save_fault;
+  const int kept = save_text(write, file, copy);
+  if (kept) settings_save_fault = earlier;
   return kept;
 }
 
@@ -106,4 +156,8 @@ int settings_save(const SettingsWrite& write) {
   }
   if (!kept) ++settings_saves_lost;
   return kept;
+}
+
+void settings_recover() {
+  if (!ini_exists(SETTINGS_FILE_NAME) && ini_exists(SETTINGS_COPY_NAME)) settings_save([](const char*) { return 1; });
 }

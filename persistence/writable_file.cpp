@@ -33,14 +33,19 @@ int folder_takes_new_file(const wchar_t* path) {
 
 }  // namespace
 
-// Opened for writing and closed unwritten, the file keeps its bytes and its time;
-// sharing everything, the open disturbs no one who has it open too.
-int file_writable(const wchar_t* path) {
-  HANDLE file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+// Opened for writing and deleting and closed untouched, the file keeps its bytes and
+// its time; sharing everything, the open disturbs no one who has it open too. The
+// read-only mark is asked for itself: Wine lets a root user write such a file.
+FileFault file_fault(const wchar_t* path) {
+  const DWORD attributes = GetFileAttributesW(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return SAVE_NO_ROOM;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return SAVE_READ_ONLY;
+  HANDLE file = CreateFileW(path, GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-    return 1;
-  }
-  return GetLastError() == ERROR_FILE_NOT_FOUND && folder_takes_new_file(path);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  else if (GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_LOCK_VIOLATION) return SAVE_HELD;
+  else if (GetLastError() != ERROR_FILE_NOT_FOUND) return SAVE_NO_ROOM;
+  return folder_takes_new_file(path) ? SAVE_OK : SAVE_NO_ROOM;
 }
+
+int file_writable(const wchar_t* path) { return file_fault(path) == SAVE_OK ? 1 : 0; }

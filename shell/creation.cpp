@@ -13,6 +13,7 @@
 #include "resource.h"
 #include "settings.h"
 #include "settings_notice.h"
+#include "settings_save.h"
 #include "shell_state.h"
 #include "shortcut.h"
 #include "status_bar.h"
@@ -21,6 +22,7 @@
 namespace {
 
 void offer_shortcuts_on_first_run(HWND window) {
+  settings_recover();
   if (ini_exists(SETTINGS_FILE_NAME)) return;
   shortcut_startup = 0;
   shortcut_desktop = 0;

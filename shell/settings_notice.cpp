@@ -5,11 +5,40 @@
 #include "modal_boxes.h"
 #include "settings.h"
 #include "settings_save.h"
+#include "writable_file.h"
 
 int settings_checks_left = 0;
 int settings_told = 0;
 
 namespace {
+
+struct NoticeWords {
+  const wchar_t* head;
+  const char* file_name;   // the file it names
+  const wchar_t* advice;
+};
+
+// What kept the last save lost or, with none lost, what keeps the next one.
+NoticeWords words_for(FileFault fault) {
+  switch (fault) {
+    case SAVE_READ_ONLY:
+      return {L"設定ファイルは読み取り専用になっています。", SETTINGS_FILE_NAME,
+              L"このままでは設定とランキングが保存されません。\n"
+              L"ファイルのプロパティで、読み取り専用のチェックを外してください。"};
+    case SAVE_HELD:
+      return {L"設定ファイルを、ほかのプログラムが使っています。", SETTINGS_FILE_NAME,
+              L"その間の設定とランキングは保存されません。\n"
+              L"そのプログラムを閉じてください。"};
+    case SAVE_COPY_IN_THE_WAY:
+      return {L"設定ファイルの保存に使う名前のフォルダがあります。", SETTINGS_COPY_NAME,
+              L"このままでは設定とランキングが保存されません。\n"
+              L"このフォルダを移すか、名前を変えてください。"};
+    default:
+      return {L"設定ファイルに書き込めません。", SETTINGS_FILE_NAME,
+              L"このままでは設定とランキングが保存されません。\n"
+              L"ゲームのフォルダを、書き込みのできる場所へ移してください。"};
+  }
+}
 
 // The one box, owned by the main window, naming the file. In UTF-16, so the path
 // reads as the folder is named, in any language.
@@ -17,11 +46,12 @@ void show_settings_notice(HWND window) {
   if (settings_told) return;
   settings_told = 1;
   LongPath path;
-  ini_path(SETTINGS_FILE_NAME, &path);
-  show_path_message(window, L"設定ファイルに書き込めません。", path.text,
-                    L"このままでは設定とランキングが保存されません。\n"
-                    L"ゲームのフォルダを、書き込みのできる場所へ移してください。",
-                    L"設定ファイル");
+  ini_file_path(SETTINGS_FILE_NAME, &path);
+  const FileFault fault =
+      settings_saves_lost > 0 && settings_save_fault != SAVE_OK ? settings_save_fault : file_fault(path.text);
+  const NoticeWords words = words_for(fault);
+  ini_path(words.file_name, &path);
+  show_path_message(window, words.head, path.text, words.advice, L"設定ファイル");
 }
 
 }  // namespace

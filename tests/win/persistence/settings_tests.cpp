@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include <functional>
+#include <thread>
 #include <vector>
 
 #include "dbcs_text.h"
 #include "settings.h"
 #include "main_window_harness.h"
+#include "replace_file.h"
+#include "settings_save.h"
 #include "writable_file.h"
 
 namespace {
@@ -44,6 +48,7 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   put("largest", "2147483647");
   put("smallest", "-2147483648");
   put("name", "たろう");
+  put("bytes", "\x81\x7f" "A");   // no Shift-JIS character, kept as the bytes stand
   EXPECT_EQ(1, ini_exists(SETTINGS_FILE_NAME));
   EXPECT_EQ(0, get("zero", 9));
   EXPECT_EQ(754, get("positive", 9));
@@ -51,6 +56,7 @@ TEST_F(SettingsFile, ValuesWrittenReadBackTheSame) {
   EXPECT_EQ(INT_MAX, get("largest", 9));
   EXPECT_EQ(INT_MIN, get("smallest", 9));
   EXPECT_EQ("たろう", get_text("name", "Player1"));
+  EXPECT_EQ("\x81\x7f" "A", get_text("bytes", ""));
   EXPECT_EQ(9, get("absent", 9));
   put("positive", "12");
   EXPECT_EQ(12, get("positive", 9));
@@ -155,6 +161,60 @@ TEST_F(SettingsFile, WritableOnlyWhereAWriteWouldBeKeptAndAskingLeavesNoFileBehi
   EXPECT_EQ(0, file_writable((settings_file() + L"\\kotopai.ini").c_str()));
   if (GetFileAttributesA("Z:\\sys\\kernel") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no Z:\\sys";
   EXPECT_EQ(0, file_writable(L"Z:\\sys\\kotopai.ini"));
+}
+
+// Holds a file as another program would, for 80 ms: longer than a few of a save's
+// tries, far less than all of them; or for longer than all of them.
+std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share = 0, DWORD ms = 80) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, how, 0, nullptr);
+  return std::thread([file, ms] {
+    Sleep(ms);
+    CloseHandle(file);
+  });
+}
+
+BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD) {
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return FALSE;
+}
+
+// A save whose file or copy another program holds for a moment is kept once it is let
+// go; one that cannot be kept leaves the file as it was, tells why, and leaves no copy.
+TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
+  const std::wstring copy = settings_file().substr(0, settings_file().rfind(L'\\') + 1) + L"kotopai.new";
+  const std::string before = "[Pos]\r\nX=100\r\n";
+  struct Case {
+    const char* what;
+    std::function<std::thread()> around;   // what stands beside the file as the save starts
+    const char* key;
+    int kept;
+    FileFault fault;
+  };
+  const Case cases[] = {
+      {"the file held", [&] { return held_for_a_moment(settings_file(), OPEN_EXISTING); }, "Y", 1, SAVE_OK},
+      {"the file held throughout", [&] { return held_for_a_moment(settings_file(), OPEN_EXISTING, FILE_SHARE_READ, 1500); }, "Y", 0, SAVE_HELD},
+      {"the copy held", [&] { return held_for_a_moment(copy, CREATE_ALWAYS); }, "Y", 1, SAVE_OK},
+      {"a read-only copy left", [&] { put_file_bytes(copy, "x"); SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_READONLY); return std::thread(); }, "Y", 1, SAVE_OK},
+      {"an empty folder of the copy's name", [&] { CreateDirectoryW(copy.c_str(), nullptr); return std::thread(); }, "Y", 1, SAVE_OK},
+      {"a folder of the copy's name holding a file", [&] { CreateDirectoryW(copy.c_str(), nullptr); put_file_bytes(copy + L"\\f", ""); return std::thread(); }, "Y", 0, SAVE_COPY_IN_THE_WAY},
+      {"a key too long to write", [] { return std::thread(); }, "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 0, SAVE_NO_ROOM},
+      {"the rename through the handle refused", [] { rename_by_handle = refused_rename; return std::thread(); }, "Y", 1, SAVE_OK},
+  };
+  const RenameByHandle system_rename = rename_by_handle;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_settings_text(before.c_str());
+    settings_save_fault = SAVE_OK;
+    std::thread holder = c.around();
+    EXPECT_EQ(c.kept, settings_save([&](const char* name) { return ini_put_string("Pos", c.key, "7", name); }));
+    if (holder.joinable()) holder.join();
+    rename_by_handle = system_rename;
+    EXPECT_EQ(c.kept ? before + "Y=7\r\n" : before, read_settings_text());
+    EXPECT_EQ(c.fault, settings_save_fault);
+    DeleteFileW((copy + L"\\f").c_str());
+    RemoveDirectoryW(copy.c_str());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy.c_str())) << "a copy left behind";
+  }
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {

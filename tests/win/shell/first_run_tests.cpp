@@ -5,19 +5,30 @@
 #include "main_window_harness.h"
 #include "resource.h"
 #include "settings.h"
+#include "settings_save.h"
 #include "shell_state.h"
 
 namespace {
 
-// A copy that a save killed before its rename left behind is no settings file: the
-// offer comes, its keys are never read, and the next save writes over it.
+std::wstring copy_path() { return settings_file().substr(0, settings_file().rfind(L'\\') + 1) + L"kotopai.new"; }
+
+void leave_copy(const char* text) {
+  FILE* left = _wfopen(copy_path().c_str(), L"wb");
+  ASSERT_NE(nullptr, left);
+  fputs(text, left);
+  fclose(left);
+}
+
+const char* const LEFT_COPY = "[Pos]\r\nX=150\r\nY=60\r\n[MODE]\r\nmode=1\r\n[Left]\r\nbehind=1\r\n";
+
+// A copy that a kill cut short in the first save is no settings file (it is still
+// marked read-only): the offer comes, its keys are never read, the next save writes
+// over it.
 TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   remove_settings();
-  const std::wstring copy = settings_file().substr(0, settings_file().rfind(L'\\') + 1) + L"kotopai.new";
-  FILE* left = _wfopen(copy.c_str(), L"wb");
-  ASSERT_NE(nullptr, left);
-  fputs("[Pos]\r\nX=150\r\nY=60\r\n[MODE]\r\nmode=1\r\n[Left]\r\nbehind=1\r\n", left);
-  fclose(left);
+  const std::wstring copy = copy_path();
+  leave_copy(LEFT_COPY);
+  SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_READONLY);
   std::vector<std::string> files_before = files_beside_program();
   int owner_visible_during_dialog = -1;
   HWND dialog_owner = nullptr;
@@ -65,6 +76,28 @@ TEST(FirstRun, OffersShortcutsWhileHiddenThenShowsCentredWithDefaults) {
   close_main_window(window);
   remove_settings();
   DeleteFileW(copy.c_str());
+}
+
+// A save cut off between the file's delete and the copy's rename, as on FAT or exFAT:
+// the copy, written whole, is the settings, at start and at the next save alike.
+TEST(FirstRun, AWholeCopyInPlaceOfTheFileIsTheSettings) {
+  for (const bool at_start : {true, false}) {
+    remove_settings();
+    leave_copy(LEFT_COPY);
+    if (at_start) {
+      BoxCatcher catcher;
+      HWND window = open_main_window();
+      EXPECT_TRUE(catcher.caught().empty()) << "the first-run offer";
+      EXPECT_EQ(1, game_mode);
+      close_main_window(window);
+    } else {
+      EXPECT_EQ(1, settings_save([](const char* name) { return ini_put_string("MODE", "mode", "0", name); }));
+      EXPECT_EQ(std::string(LEFT_COPY).replace(33, 1, "0"), read_settings_text());
+    }
+    EXPECT_NE(std::string::npos, read_settings_text().find("behind=1")) << at_start;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy_path().c_str()));
+  }
+  remove_settings();
 }
 
 }  // namespace

@@ -65,4 +65,5 @@ void shell_reset() {
   cues_forget();
   settings_told = 0;
   settings_saves_lost = 0;
+  settings_save_fault = SAVE_OK;
 }
