@@ -101,13 +101,28 @@ std::string first_fault_at(const uint8_t* dib, int set) {
   return "";
 }
 
+// Pixels where a picture differs from the 96-DPI one blown up to its size.
+int unlike_blown_up(const uint8_t* dib, const uint8_t* dib_96, int set) {
+  const TileSize tile = tile_size_at(set);
+  int unlike = 0;
+  for (int y = 0; y < tile.height; ++y)
+    for (int x = 0; x < tile.width; ++x)
+      unlike += dib_index(dib, 256, x, y) != dib_index(dib_96, 256, x * 100 / set, y * 100 / set);
+  return unlike;
+}
+
+// Each set is drawn for its scale: none is the 96-DPI set blown up.
 TEST(TilePictures, EverySetFollowsTheTileLayoutAtItsScale) {
-  for (int set : ART_SET_PERCENTS)
+  for (int set : ART_SET_PERCENTS) {
+    int unlike = 0;
     for (int id = 101; id <= 244; ++id) {
       const uint8_t* dib = art_picture(id, set);
       ASSERT_NE(dib, nullptr) << "tile " << id << " at " << set;
       ASSERT_EQ(first_fault_at(dib, set), "") << "tile " << id << " at " << set;
+      unlike += unlike_blown_up(dib, raw_resource(id, RT_BITMAP).bytes, set);
     }
+    if (set != 100) EXPECT_GT(unlike, 0) << set << " % is the 96-DPI set blown up";
+  }
 }
 
 TEST(TilePictures, FourTwinsPerFaceAndThirtySixDistinctFaces) {
