@@ -1,6 +1,7 @@
 // The pictures of each display scale's set. The 96-DPI set is the plain bitmaps; each
-// larger set is one packed resource, unpacked the first time a picture of it is asked
-// for and kept for the run, so only the sets the game has drawn with cost memory.
+// larger set is two packed resources, the cleared banner apart from the rest, each
+// unpacked the first time a picture of it is asked for and kept for the run, so only
+// what the game has drawn with costs memory or time.
 #include "art_sets.h"
 #include <windows.h>
 #include <cstring>
@@ -18,7 +19,7 @@ struct UnpackedSet {
   std::vector<unsigned char> bytes;   // empty when the set is missing or damaged
 };
 
-UnpackedSet unpacked_sets[ART_SET_COUNT];
+UnpackedSet unpacked_sets[2][ART_SET_COUNT];   // the rest, the cleared banner
 
 unsigned read_u32(const std::vector<unsigned char>& bytes, size_t at) {
   unsigned value;
@@ -26,12 +27,13 @@ unsigned read_u32(const std::vector<unsigned char>& bytes, size_t at) {
   return value;
 }
 
-const std::vector<unsigned char>& unpacked(int index, int percent) {
-  UnpackedSet& set = unpacked_sets[index];
+const std::vector<unsigned char>& unpacked(int index, int percent, bool banner) {
+  UnpackedSet& set = unpacked_sets[banner][index];
   if (set.tried) return set.bytes;
   set.tried = true;
   HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_ART_SETS + percent), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  const int id = (banner ? IDR_ART_BANNERS : IDR_ART_SETS) + percent;
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
   const unsigned char* packed = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
   if (packed) art_unpack(packed, static_cast<int>(SizeofResource(module, found)), set.bytes);
@@ -67,7 +69,7 @@ const unsigned char* find_picture(const std::vector<unsigned char>& set, int res
 const unsigned char* own_picture(int resource_id, int index, int* size) {
   if (size) *size = 0;
   if (index == 0) return dib_resource(resource_id, size);
-  return find_picture(unpacked(index, ART_SET_PERCENTS[index]), resource_id, size);
+  return find_picture(unpacked(index, ART_SET_PERCENTS[index], resource_id == IDB_OMIGOTO), resource_id, size);
 }
 
 int set_index(int set_percent) {

@@ -5,8 +5,10 @@
 #define IDB_BACKGROUND      246
 #define IDB_OMIGOTO         248
 #define IDB_TEZUMARI        249
-// Each larger display scale's pictures, packed: IDR_ART_SETS + its percent (125..300)
+// Each larger display scale's pictures, packed: IDR_ART_SETS + its percent (125..300),
+// and apart, as it is needed only when a game is cleared, its cleared banner
 #define IDR_ART_SETS        2000
+#define IDR_ART_BANNERS     3000
 #define IDR_MAIN_MENU       250
 #define IDI_MAIN            251
 #define IDD_ABOUT           253

@@ -1,9 +1,10 @@
 // Draws every picture of the program into resources/art, lists them in resources/art.rc,
 // and lays them out on docs/contact-sheet.png. Run from the top of the checkout.
 //
-// The 96-DPI set is stored as plain bitmaps, one per tile. Each larger set is one
-// packed resource: its 36 faces, the background and the two banners, drawn afresh at
-// that scale and unpacked by the program only for the set it draws with.
+// The 96-DPI set is stored as plain bitmaps, one per tile. Each larger set is packed:
+// one resource of its 36 faces, the background and the stuck banner, and one of its
+// cleared banner, drawn afresh at that scale and unpacked by the program only for the
+// set it draws with, the cleared banner only once it shows.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -49,6 +50,14 @@ struct SetBuilder {
   }
 };
 
+// Writes the packed pictures as art/<name>.bin and returns its line of the resource script.
+std::string write_packed(const std::string& art, const SetBuilder& pictures, const std::string& name, int id) {
+  std::vector<uint8_t> whole = pictures.bytes(), packed = pack(whole);
+  write_bytes(art + name + ".bin", packed);
+  std::printf("%s: %zu bytes packed from %zu\n", name.c_str(), packed.size(), whole.size());
+  return std::to_string(id) + " RCDATA \"art/" + name + ".bin\"\n";
+}
+
 std::string larger_set(const std::string& art, int percent) {
   art_percent = percent;
   const std::vector<Rgb> standard = standard_16_colours();
@@ -57,17 +66,16 @@ std::string larger_set(const std::string& art, int percent) {
   Picture background = draw_background();
   set.add(IDB_BACKGROUND, packed_dib(background, standard, 4));
   set.add(IDB_TEZUMARI, packed_dib(draw_tezumari(background), standard, 4));
+  std::string rc = write_packed(art, set, "set" + std::to_string(percent), IDR_ART_SETS + percent);
   if (carries_omigoto(percent)) {
     std::vector<Rgb> omigoto_table;
     Picture omigoto = draw_omigoto(omigoto_table);
-    set.add(IDB_OMIGOTO, packed_dib(omigoto, omigoto_table, 8));
+    SetBuilder banner;
+    banner.add(IDB_OMIGOTO, packed_dib(omigoto, omigoto_table, 8));
+    rc += write_packed(art, banner, "banner" + std::to_string(percent), IDR_ART_BANNERS + percent);
   }
-  std::vector<uint8_t> whole = set.bytes(), packed = pack(whole);
-  std::string name = "set" + std::to_string(percent) + ".bin";
-  write_bytes(art + name, packed);
-  std::printf("set %d: %zu bytes packed from %zu\n", percent, packed.size(), whole.size());
   art_percent = 100;
-  return std::to_string(IDR_ART_SETS + percent) + " RCDATA \"art/" + name + "\"\n";
+  return rc;
 }
 
 }  // namespace
