@@ -30,9 +30,9 @@ double noise(int x, int y, uint32_t salt) {
   return (h & 0xffffff) / double(0x1000000);
 }
 
-// At (x, y) in 96-DPI pixels: the speckles keep their places and grow with the banner.
-// Only the 96-DPI banner is speckled: speckles are noise, and noise does not pack, so
-// the larger sets take the speckles' mean tint and stay within the program's size.
+// The ground at (x, y) in 96-DPI pixels. Only the 96-DPI banner is speckled: speckles
+// are noise, and noise does not pack, so the larger sets take the speckles' mean tint
+// and the program stays within its size.
 Colour ground(int x, int y) {
   Colour base = {206, 236, 200};
   if (art_percent != 100) return mix(base, {190, 226, 186}, 0.3);
