@@ -154,6 +154,11 @@ set(TEST_TIMEOUT_game 360)
 set(TEST_TIMEOUT_robustness 900)
 set_tests_properties(rules_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 
+# The program carries a set of pictures for each display scale and stays a download of
+# at most 1.5 MB.
+add_test(NAME program_size COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:kotopai> -DLIMIT=1500000
+         -P ${CMAKE_SOURCE_DIR}/cmake/size_limit.cmake)
+
 # The check of a cue's file, as in the native tree, here in 32 bits.
 add_executable(wave_file_tests ${WAVE_FILE_TEST_SOURCES})
 target_include_directories(wave_file_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell)

@@ -31,6 +31,8 @@ constexpr TileSize tile_size_at(int percent) {
 // The stored picture that `resource_id` names at 100 %, in the set made for
 // `set_percent`: a packed DIB the caller only reads (a set stored compressed is
 // unpacked once and kept). Null when the program carries no such picture.
+// Where a set carries none of its own (the cleared banner at 125, 175 and 250 %),
+// it is the one of the set below: size its window from the picture's header.
 const unsigned char* art_picture(int resource_id, int set_percent, int* size = nullptr);
 
 // The set the game draws with now, chosen for the main window's scale. Changing it

@@ -44,9 +44,14 @@ int packed_dib_color_count(const unsigned char* dib) {
   }
 }
 
-// The version word is the one every LOGPALETTE carries (0x300), whatever the system.
 HPALETTE dib_make_palette(int resource_id, int* color_count) {
-  const unsigned char* dib = dib_resource(resource_id);
+  return packed_dib_make_palette(dib_resource(resource_id), color_count);
+}
+
+// Each set's cleared banner has a table of its own: its palette is made from the
+// picture drawn, not from the 96-DPI one. The version word is the one every LOGPALETTE
+// carries (0x300), whatever the system.
+HPALETTE packed_dib_make_palette(const unsigned char* dib, int* color_count) {
   int count = packed_dib_color_count(dib);
   if (count > 256) count = 256;
   if (color_count) *color_count = count;

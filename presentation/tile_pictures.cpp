@@ -4,6 +4,7 @@
 // its stored picture, which is the same, so a tile never highlighted costs no memory.
 #include "tile_pictures.h"
 #include <cstring>
+#include "art_sets.h"
 #include "board.h"
 #include "dib.h"
 
@@ -19,7 +20,7 @@ TilePicture pictures[TILE_COUNT];
 
 void find_stored(TilePicture& picture, int image_id) {
   int size = 0;
-  picture.stored = dib_resource(image_id, &size);
+  picture.stored = art_picture(image_id, art_set_in_use, &size);
   picture.size = size;
 }
 
@@ -51,13 +52,13 @@ unsigned char* own_copy(TilePicture& picture) {
 
 // Every tile shares the layout of the first one: its pixels start after the header
 // and the colour table of picture 101. Returns -1 when the range does not fit.
-long recolor_offset(const TilePicture& picture) {
+long recolor_offset(const TilePicture& picture, int set = art_set_in_use) {
   const unsigned char* first = pictures[0].stored;
   if (!first || !picture.stored) return -1;
   int header_size;
   std::memcpy(&header_size, picture.stored, sizeof header_size);
   long pixels = header_size + 4L * packed_dib_color_count(first);
-  if (header_size < 0 || pixels + PAI_RECOLOR_END > picture.size) return -1;
+  if (header_size < 0 || pixels + pai_recolor_range(set).end > picture.size) return -1;
   return pixels;
 }
 
@@ -69,7 +70,8 @@ struct Recolor {
 };
 
 bool any_source(const unsigned char* pixels, const Recolor& recolor) {
-  for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k)
+  const RecolorRange range = pai_recolor_range(art_set_in_use);
+  for (int k = range.begin; k < range.end; ++k)
     if (recolor.source(pixels[k])) return true;
   return false;
 }
@@ -82,12 +84,56 @@ bool recolor_tile(int image_id, const Recolor& recolor) {
   if (offset < 0) return false;
   if (!any_source(current(*picture) + offset, recolor)) return true;
   unsigned char* pixels = tile_picture(image_id) + offset;
-  for (int k = PAI_RECOLOR_BEGIN; k < PAI_RECOLOR_END; ++k)
+  const RecolorRange range = pai_recolor_range(art_set_in_use);
+  for (int k = range.begin; k < range.end; ++k)
     if (recolor.source(pixels[k])) pixels[k] = static_cast<unsigned char>(recolor.d);
   return true;
 }
 
+// The look a buffer has: what each index of its stored picture became in it.
+void look_of(const TilePicture& picture, int set, unsigned char look[256]) {
+  for (int v = 0; v < 256; ++v) look[v] = static_cast<unsigned char>(v);
+  const long offset = recolor_offset(picture, set);
+  if (offset < 0) return;
+  const RecolorRange range = pai_recolor_range(set);
+  for (int k = range.begin; k < range.end; ++k)
+    look[picture.stored[offset + k]] = picture.own[offset + k];
+}
+
 }  // namespace
+
+RecolorRange pai_recolor_range(int set_percent) {
+  if (set_percent == 100) return {PAI_RECOLOR_BEGIN, PAI_RECOLOR_END};
+  // Rows stored bottom-up: the ground's lowest row comes first.
+  const TileSize tile = tile_size_at(set_percent);
+  const int stride = (tile.width + 3) & ~3;
+  return {stride * (tile.height - scale_length(48, set_percent)),
+          stride * (tile.height - scale_length(1, set_percent))};
+}
+
+void tile_pictures_change_set(int from_set) {
+  picture_of(IDB_PAI_FIRST);
+  // Every look is read before the first picture changes: the offsets follow picture 101.
+  static unsigned char looks[TILE_COUNT][256];
+  bool changed[TILE_COUNT];
+  for (int t = 0; t < TILE_COUNT; ++t) {
+    changed[t] = pictures[t].own != nullptr;
+    if (changed[t]) look_of(pictures[t], from_set, looks[t]);
+  }
+  for (int t = 0; t < TILE_COUNT; ++t) {
+    TilePicture& picture = pictures[t];
+    delete[] picture.own;
+    picture.own = nullptr;
+    find_stored(picture, IDB_PAI_FIRST + t);
+  }
+  const RecolorRange range = pai_recolor_range(art_set_in_use);
+  for (int t = 0; t < TILE_COUNT; ++t) {
+    const long offset = changed[t] ? recolor_offset(pictures[t]) : -1;
+    unsigned char* own = offset >= 0 ? own_copy(pictures[t]) : nullptr;
+    if (own)
+      for (int k = range.begin; k < range.end; ++k) own[offset + k] = looks[t][own[offset + k]];
+  }
+}
 
 void tile_pictures_load() { picture_of(IDB_PAI_FIRST); }
 

@@ -5,6 +5,10 @@
 #define IDB_BACKGROUND      246
 #define IDB_OMIGOTO         248
 #define IDB_TEZUMARI        249
+// Each larger display scale's pictures, packed: IDR_ART_SETS + its percent (125..300),
+// and apart, as it is needed only when a game is cleared, its cleared banner
+#define IDR_ART_SETS        2000
+#define IDR_ART_BANNERS     3000
 #define IDR_MAIN_MENU       250
 #define IDI_MAIN            251
 #define IDD_ABOUT           253
@@ -36,6 +40,9 @@
 #define IDC_SHORTCUT_DESKTOP    1055
 #define IDC_SHORTCUT_STARTMENU  1056
 #define IDC_SHORTCUT_STARTUP    1057
+
+// The About box's icon
+#define IDC_ABOUT_ICON          1058
 
 // Ranking dialog boxes: rank n (1..10) uses FIRST + n - 1
 #define IDC_RANK_NAME_FIRST     1015

@@ -2,6 +2,7 @@
 #include "window_classes.h"
 #include "banner_windows.h"
 #include "main_window.h"
+#include "program_icons.h"
 #include "resource.h"
 #include "tile_windows.h"
 
@@ -19,6 +20,19 @@ HBRUSH main_class_brush(HINSTANCE instance) {
   return brush;
 }
 
+// The class's pictures at the system's DPI, loaded once for the program's life, as
+// tests register the classes again.
+struct ClassPictures {
+  HICON icon, small_icon;
+  HCURSOR finger;
+};
+
+const ClassPictures& class_pictures() {
+  static const ClassPictures pictures = {program_icon(nullptr, SM_CXICON), program_icon(nullptr, SM_CXSMICON),
+                                         finger_cursor(nullptr)};
+  return pictures;
+}
+
 void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
                     HCURSOR cursor, HBRUSH background, const wchar_t* menu) {
   WNDCLASSEXW window_class = {};
@@ -27,7 +41,7 @@ void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, 
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hIcon = icon;
-  window_class.hIconSm = icon;
+  window_class.hIconSm = icon ? class_pictures().small_icon : nullptr;
   window_class.hCursor = cursor;
   window_class.hbrBackground = background;
   window_class.lpszMenuName = menu;
@@ -38,9 +52,8 @@ void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, 
 }  // namespace
 
 void register_window_classes(HINSTANCE instance) {
-  HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_FINGER));
-  register_class(instance, MAIN_CLASS, main_wnd_proc,
-                 LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN)), LoadCursorA(nullptr, IDC_ARROW),
+  HCURSOR finger = class_pictures().finger;
+  register_class(instance, MAIN_CLASS, main_wnd_proc, class_pictures().icon, LoadCursorA(nullptr, IDC_ARROW),
                  main_class_brush(instance), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   register_class(instance, OMIGOTO_CLASS, omigoto_wnd_proc, nullptr, finger, nullptr, nullptr);
   register_class(instance, TEZUMARI_CLASS, tezumari_wnd_proc, nullptr, finger,

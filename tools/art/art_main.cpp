@@ -1,15 +1,84 @@
 // Draws every picture of the program into resources/art, lists them in resources/art.rc,
 // and lays them out on docs/contact-sheet.png. Run from the top of the checkout.
+//
+// The 96-DPI set is stored as plain bitmaps, one per tile. Each larger set is packed:
+// one resource of its 36 faces, the background and the stuck banner, and one of its
+// cleared banner, drawn afresh at that scale and unpacked by the program only for the
+// set it draws with, the cleared banner only once it shows.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "../../resources/resource.h"
 #include "banners.h"
 #include "contact_sheet.h"
 #include "icon_cursor.h"
 #include "image_files.h"
+#include "packing.h"
 #include "tile_faces.h"
 #include "tile_frame.h"
+
+namespace {
+
+const int LARGER_SETS[] = {125, 150, 175, 200, 250, 300};
+// The cleared banner is the largest picture by far; to keep the program within 1.5 MB
+// only these sets carry one, and the others show the one of the set below.
+bool carries_omigoto(int percent) { return percent == 150 || percent == 200 || percent == 300; }
+
+void put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
+}
+
+// A count, then (resource id, offset, size) for each picture, then the pictures.
+struct SetBuilder {
+  std::vector<int> ids;
+  std::vector<std::vector<uint8_t>> dibs;
+  void add(int id, std::vector<uint8_t> dib) {
+    ids.push_back(id);
+    dibs.push_back(std::move(dib));
+  }
+  std::vector<uint8_t> bytes() const {
+    std::vector<uint8_t> out(4 + 12 * ids.size());
+    put32(out, 0, uint32_t(ids.size()));
+    for (size_t i = 0; i < ids.size(); ++i) {
+      put32(out, 4 + 12 * i, uint32_t(ids[i]));
+      put32(out, 8 + 12 * i, uint32_t(out.size()));
+      put32(out, 12 + 12 * i, uint32_t(dibs[i].size()));
+      out.insert(out.end(), dibs[i].begin(), dibs[i].end());
+    }
+    return out;
+  }
+};
+
+// Writes the packed pictures as art/<name>.bin and returns its line of the resource script.
+std::string write_packed(const std::string& art, const SetBuilder& pictures, const std::string& name, int id) {
+  std::vector<uint8_t> whole = pictures.bytes(), packed = pack(whole);
+  write_bytes(art + name + ".bin", packed);
+  std::printf("%s: %zu bytes packed from %zu\n", name.c_str(), packed.size(), whole.size());
+  return std::to_string(id) + " RCDATA \"art/" + name + ".bin\"\n";
+}
+
+std::string larger_set(const std::string& art, int percent) {
+  art_percent = percent;
+  const std::vector<Rgb> standard = standard_16_colours();
+  SetBuilder set;
+  for (int f = 0; f < FACE_COUNT; ++f) set.add(101 + f, packed_dib(draw_tile(f), tile_colour_table(), 8));
+  Picture background = draw_background();
+  set.add(IDB_BACKGROUND, packed_dib(background, standard, 4));
+  set.add(IDB_TEZUMARI, packed_dib(draw_tezumari(background), standard, 4));
+  std::string rc = write_packed(art, set, "set" + std::to_string(percent), IDR_ART_SETS + percent);
+  if (carries_omigoto(percent)) {
+    std::vector<Rgb> omigoto_table;
+    Picture omigoto = draw_omigoto(omigoto_table);
+    SetBuilder banner;
+    banner.add(IDB_OMIGOTO, packed_dib(omigoto, omigoto_table, 8));
+    rc += write_packed(art, banner, "banner" + std::to_string(percent), IDR_ART_BANNERS + percent);
+  }
+  art_percent = 100;
+  return rc;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string root = argc > 1 ? std::string(argv[1]) + "/" : "";
@@ -33,16 +102,19 @@ int main(int argc, char** argv) {
   std::vector<Rgb> omigoto_table;
   Picture omigoto = draw_omigoto(omigoto_table);
   write_bmp(art + "omigoto.bmp", omigoto, omigoto_table, 8);
-  Picture icon = draw_icon();
-  write_icon(art + "kotopai.ico", icon, standard, CLEAR, -1, -1);
-  Picture cursor = draw_cursor();
-  write_icon(art + "finger.cur", cursor, standard, CLEAR, CURSOR_HOT_X, CURSOR_HOT_Y);
+  std::vector<Picture> icons, cursors;
+  for (int size : ICON_SIZES) icons.push_back(draw_icon(size));
+  for (int size : CURSOR_SIZES) cursors.push_back(draw_cursor(size));
+  write_icon(art + "kotopai.ico", icons, standard, CLEAR, -1, -1);
+  write_icon(art + "finger.cur", cursors, standard, CLEAR, CURSOR_HOT_X, CURSOR_HOT_Y);
+  Picture icon = draw_icon(), cursor = draw_cursor();
 
   rc += "IDB_BACKGROUND BITMAP \"art/background.bmp\"\n"
         "IDB_OMIGOTO BITMAP \"art/omigoto.bmp\"\n"
         "IDB_TEZUMARI BITMAP \"art/tezumari.bmp\"\n"
         "IDI_MAIN ICON \"art/kotopai.ico\"\n"
         "IDC_FINGER CURSOR \"art/finger.cur\"\n";
+  for (int percent : LARGER_SETS) rc += larger_set(art, percent);
   write_text(root + "resources/art.rc", rc);
 
   SheetParts parts = {faces, tile_colour_table(), tezumari, standard, omigoto, omigoto_table,

@@ -63,4 +63,4 @@ int bird_at(double x, double y) {
 
 }  // namespace
 
-void draw_bird(Picture& p) { paint_shape(p, TILE_GROUND, bird_at); }
+void draw_bird(Picture& p) { paint_shape(p, tile_ground(), bird_at); }

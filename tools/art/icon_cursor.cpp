@@ -1,34 +1,40 @@
 // The icon (four tiles: a taken pair, its path and a spare) and the hand cursor, as pixel art.
 #include "icon_cursor.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
 
 enum : uint8_t { BLACK = 0, GREY = 8, SILVER = 7, RED = 9, LIME = 10, CYAN = 14, WHITE = 15, OLIVE = 3 };
 
-// Pixel art rows: each character one pixel, looked up in `key`.
+Rect whole(const Picture& p) { return {0, 0, p.width, p.height}; }
+
+// Art rows, each character a square of the 32-pixel design, looked up in `key`; at
+// other sizes the squares are painted at that size, so their edges stay hard.
 void draw_art(Picture& p, int left, int top, const char* const* rows, int count,
               const char* key, const uint8_t* values) {
-  for (int y = 0; y < count; ++y)
-    for (int x = 0; rows[y][x]; ++x) {
-      const char* k = std::strchr(key, rows[y][x]);
-      if (k && values[k - key] != CLEAR) set_pixel(p, left + x, top + y, values[k - key]);
-    }
+  paint_shape(p, whole(p), [=](double x, double y) {
+    int col = int(std::floor(x)) - left, row = int(std::floor(y)) - top;
+    if (row < 0 || row >= count || col < 0 || col >= int(std::strlen(rows[row]))) return -1;
+    const char* k = std::strchr(key, rows[row][col]);
+    return k && values[k - key] != CLEAR ? int(values[k - key]) : -1;
+  });
 }
 
 // One small tile lit from the upper left: a 13 x 13 face with a bright top and left edge,
 // and a two-pixel side to the right and below.
 void small_tile(Picture& p, int left, int top, uint8_t face) {
-  for (int y = 0; y < 15; ++y)
-    for (int x = 0; x < 15; ++x) {
-      uint8_t v = face;
-      if (x == 14) v = OLIVE;
-      else if (y == 14) v = GREY;
-      else if (x == 13 || y == 13) v = SILVER;
-      else if ((x == 0 || y == 0) && face != WHITE) v = WHITE;
-      set_pixel(p, left + x, top + y, v);
-    }
+  paint_shape(p, whole(p), [=](double px, double py) {
+    int x = int(std::floor(px)) - left, y = int(std::floor(py)) - top;
+    if (x < 0 || y < 0 || x >= 15 || y >= 15) return -1;
+    uint8_t v = face;
+    if (x == 14) v = OLIVE;
+    else if (y == 14) v = GREY;
+    else if (x == 13 || y == 13) v = SILVER;
+    else if ((x == 0 || y == 0) && face != WHITE) v = WHITE;
+    return int(v);
+  });
 }
 
 const char* const CHUN[] = {
@@ -53,21 +59,38 @@ const char* const CIRCLE[] = {
     "..KKKKK..",
 };
 
+// The circle of the spare tile: two rings round (cx, cy), drawn round at sizes above the
+// design's, where its stepped pixels would show as steps.
+void circle(Picture& p, int left, int top) {
+  const uint8_t black[] = {BLACK};
+  if (art_percent <= 100) {
+    draw_art(p, left, top, CIRCLE, 8, "K", black);
+    return;
+  }
+  paint_shape(p, whole(p), [=](double x, double y) {
+    double d = std::hypot(x - (left + 4.5), y - (top + 4.0));
+    return (d > 3.2 && d < 4.2) || (d > 1.3 && d < 2.2) ? int(BLACK) : -1;
+  });
+}
+
 }  // namespace
 
-Picture draw_icon() {
-  Picture p = make_picture(32, 32, CLEAR);
-  const uint8_t red[] = {RED}, black[] = {BLACK};
+Picture draw_icon(int size) {
+  art_percent = size * 100.0 / 32;
+  Picture p = make_picture(size, size, CLEAR);
+  const uint8_t red[] = {RED};
   small_tile(p, 1, 1, LIME);
   // The connecting path: in from the right, a corner, down and out below.
-  for (int x = 6; x < 15; ++x) set_pixel(p, 1 + x, 1 + 5, CYAN), set_pixel(p, 1 + x, 1 + 6, CYAN);
-  for (int y = 5; y < 15; ++y) set_pixel(p, 1 + 6, 1 + y, CYAN), set_pixel(p, 1 + 7, 1 + y, CYAN);
+  paint_shape(p, whole(p), [](double x, double y) {
+    return (x >= 7 && x < 16 && y >= 6 && y < 8) || (x >= 7 && x < 9 && y >= 6 && y < 16) ? int(CYAN) : -1;
+  });
   small_tile(p, 16, 1, CYAN);
   draw_art(p, 18, 4, CHUN, 8, "R", red);
   small_tile(p, 1, 16, CYAN);
   draw_art(p, 3, 19, CHUN, 8, "R", red);
   small_tile(p, 16, 16, WHITE);
-  draw_art(p, 18, 19, CIRCLE, 8, "K", black);
+  circle(p, 18, 19);
+  art_percent = 100;
   return p;
 }
 
@@ -100,9 +123,11 @@ const char* const HAND[] = {
 
 }  // namespace
 
-Picture draw_cursor() {
-  Picture p = make_picture(32, 32, CLEAR);
+Picture draw_cursor(int size) {
+  art_percent = size * 100.0 / 32;
+  Picture p = make_picture(size, size, CLEAR);
   const uint8_t values[] = {BLACK, WHITE};
   draw_art(p, 0, 0, HAND, int(sizeof(HAND) / sizeof(HAND[0])), "Xo", values);
+  art_percent = 100;
   return p;
 }

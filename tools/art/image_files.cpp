@@ -66,8 +66,7 @@ void put_dib(std::vector<uint8_t>& out, const Picture& p, const std::vector<Rgb>
 }  // namespace
 
 void write_bmp(const std::string& path, const Picture& p, const std::vector<Rgb>& table, int bits) {
-  std::vector<uint8_t> dib;
-  put_dib(dib, p, table, bits, 1);
+  std::vector<uint8_t> dib = packed_dib(p, table, bits);
   std::vector<uint8_t> out;
   unsigned offset = 14 + 40 + 4u * (1u << bits);
   out.push_back('B');
@@ -79,8 +78,9 @@ void write_bmp(const std::string& path, const Picture& p, const std::vector<Rgb>
   save(path, out);
 }
 
-void write_icon(const std::string& path, const Picture& p, const std::vector<Rgb>& table,
-                int transparent, int hot_x, int hot_y) {
+namespace {
+
+std::vector<uint8_t> icon_image(const Picture& p, const std::vector<Rgb>& table, int transparent) {
   std::vector<uint8_t> image;
   Picture colours = p;
   for (auto& v : colours.pixels)
@@ -93,22 +93,41 @@ void write_icon(const std::string& path, const Picture& p, const std::vector<Rgb
       if (pixel(p, x, y) == transparent) row[x / 8] |= uint8_t(0x80 >> (x % 8));
     image.insert(image.end(), row.begin(), row.end());
   }
+  return image;
+}
+
+}  // namespace
+
+void write_icon(const std::string& path, const std::vector<Picture>& pictures,
+                const std::vector<Rgb>& table, int transparent, int hot_x, int hot_y) {
   bool cursor = hot_x >= 0;
-  std::vector<uint8_t> out;
+  std::vector<uint8_t> out, images;
   put16(out, 0);
   put16(out, cursor ? 2 : 1);
-  put16(out, 1);
-  out.push_back(uint8_t(p.width));
-  out.push_back(uint8_t(p.height));
-  out.push_back(cursor ? 0 : 16);
-  out.push_back(0);
-  put16(out, cursor ? unsigned(hot_x) : 1);
-  put16(out, cursor ? unsigned(hot_y) : 4);
-  put32(out, unsigned(image.size()));
-  put32(out, 6 + 16);
-  out.insert(out.end(), image.begin(), image.end());
+  put16(out, unsigned(pictures.size()));
+  for (const Picture& p : pictures) {
+    std::vector<uint8_t> image = icon_image(p, table, transparent);
+    out.push_back(uint8_t(p.width));   // 256 is written 0
+    out.push_back(uint8_t(p.height));
+    out.push_back(cursor ? 0 : 16);
+    out.push_back(0);
+    put16(out, cursor ? unsigned(hot_x * p.width / 32) : 1);
+    put16(out, cursor ? unsigned(hot_y * p.height / 32) : 4);
+    put32(out, unsigned(image.size()));
+    put32(out, unsigned(6 + 16 * pictures.size() + images.size()));
+    images.insert(images.end(), image.begin(), image.end());
+  }
+  out.insert(out.end(), images.begin(), images.end());
   save(path, out);
 }
+
+std::vector<uint8_t> packed_dib(const Picture& p, const std::vector<Rgb>& table, int bits) {
+  std::vector<uint8_t> dib;
+  put_dib(dib, p, table, bits, 1);
+  return dib;
+}
+
+void write_bytes(const std::string& path, const std::vector<uint8_t>& bytes) { save(path, bytes); }
 
 void write_text(const std::string& path, const std::string& text) {
   save(path, std::vector<uint8_t>(text.begin(), text.end()));

@@ -35,16 +35,18 @@ const Type MAN = {MINCHO, 27, 1.0, 0.5, false};
 const Type SEASON = {GOTHIC, 14, 0, 0, true};
 const Type LETTER = {GOTHIC, 17, 0.6, 0.3, false};
 
-// Puts a character with its ink centred on (centre_x, centre_y).
+// Puts a character with its ink centred on (centre_x, centre_y), in 96-DPI units. Type is
+// set afresh at each scale, hinted for its own pixel size, never a larger picture of it.
 void put(Picture& p, const Type& type, char32_t code, double centre_x, double centre_y, int colour) {
-  Coverage c = glyph_hinted(type.font, code, type.size, type.bold_x, type.bold_y, type.mono);
-  int left = int(centre_x - c.width / 2.0 + 0.5), top = int(centre_y - c.height / 2.0 + 0.5);
-  stamp(p, TILE_GROUND, c, left, top, colour == T_BLACK ? ink_black : ink_solid, colour);
+  const double k = art_percent / 100.0;
+  Coverage c = glyph_hinted(type.font, code, scaled(type.size), type.bold_x * k, type.bold_y * k, type.mono);
+  int left = int(centre_x * k - c.width / 2.0 + 0.5), top = int(centre_y * k - c.height / 2.0 + 0.5);
+  stamp(p, tile_ground(), c, left, top, colour == T_BLACK ? ink_black : ink_solid, colour);
 }
 
 // A red frame with rounded corners and a fine inner line, for the lettering tile.
 void draw_label_frame(Picture& p) {
-  paint_shape(p, TILE_GROUND, [](double x, double y) {
+  paint_shape(p, tile_ground(), [](double x, double y) {
     // Distance outside a rounded rectangle; the frame is a band of it.
     double dx = std::fabs(x - CENTRE_X) - 10.5, dy = std::fabs(y - 24.5) - 17.0;
     double outside = std::hypot(std::max(dx, 0.0), std::max(dy, 0.0)) + std::min(std::max(dx, dy), 0.0) - 3.0;
@@ -57,7 +59,7 @@ void draw_label_frame(Picture& p) {
 
 // Five magenta petals round a golden heart, with two leaves, for the seasons tile.
 void draw_flower(Picture& p, double cx, double cy) {
-  paint_shape(p, TILE_GROUND, [=](double x, double y) {
+  paint_shape(p, tile_ground(), [=](double x, double y) {
     double dx = x - cx, dy = y - cy, d = std::hypot(dx, dy);
     if (d < 2.0) return int(T_GOLD);
     if (d < 2.8) return int(T_RED);

@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int W = 500, H = 250;
+// The banner's size and how far the letters stand out of the ground, at the set's scale.
+int W = 500, H = 250, DEPTH = 12;
 constexpr int USED_COLOURS = 184;
-constexpr int DEPTH = 12;  // how far the letters stand out of the ground, in pixels
 
 struct Colour {
   double r, g, b;
@@ -30,8 +30,12 @@ double noise(int x, int y, uint32_t salt) {
   return (h & 0xffffff) / double(0x1000000);
 }
 
+// The ground at (x, y) in 96-DPI pixels. Only the 96-DPI banner is speckled: speckles
+// are noise, and noise does not pack, so the larger sets take the speckles' mean tint
+// and the program stays within its size.
 Colour ground(int x, int y) {
   Colour base = {206, 236, 200};
+  if (art_percent != 100) return mix(base, {190, 226, 186}, 0.3);
   double n = noise(x, y, 1);
   if (n < 0.06) return mix(base, {150, 200, 140}, 0.5 + noise(x, y, 2) * 0.5);
   if (n > 0.965) return mix(base, {250, 255, 235}, 0.8);
@@ -45,7 +49,7 @@ Coverage word_coverage() {
   word.height = H;
   word.alpha.assign(size_t(W) * H, 0.0f);
   const char32_t letters[4] = {U'お', U'み', U'ご', U'と'};
-  const int size = 128, pitch = 103, left = 32, top = 54;
+  const int size = scaled(128), pitch = scaled(103), left = scaled(32), top = scaled(54);
   for (int i = 0; i < 4; ++i) {
     Coverage c = glyph_em(GOTHIC, letters[i], size, 26);
     for (int y = 0; y < c.height; ++y)
@@ -64,42 +68,46 @@ std::vector<Colour> render() {
   // The body of each letter is its face grown by two pixels, so a blue line runs round the
   // white face on every side, also where the light falls.
   Coverage body = word;
+  const int grow = scaled(2);
+  const double k = art_percent / 100.0;
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
       float m = 0;
-      for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx)
-          if (dx * dx + dy * dy <= 5) m = std::max(m, word.at(x + dx, y + dy));
+      for (int dy = -grow; dy <= grow; ++dy)
+        for (int dx = -grow; dx <= grow; ++dx)
+          if (dx * dx + dy * dy <= grow * grow + 1) m = std::max(m, word.at(x + dx, y + dy));
       body.alpha[y * W + x] = m;
     }
   std::vector<Colour> img(size_t(W) * H);
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
-      Colour c = ground(x, y);
+      Colour c = ground(int(x / k), int(y / k));
       // A soft shadow cast down and to the right on the ground.
       double shade = 0;
-      for (int k = DEPTH + 2; k <= DEPTH + 6; ++k) shade += body.at(x - k, y - k) / 5.0;
+      const int shadow_from = DEPTH + scaled(2), shadow_to = DEPTH + scaled(6);
+      for (int d = shadow_from; d <= shadow_to; ++d)
+        shade += body.at(x - d, y - d) / double(shadow_to - shadow_from + 1);
       c = mix(c, {120, 160, 120}, shade * 0.55);
       // The sides: the letter's outline pushed back, darkest furthest from the face.
-      for (int k = DEPTH; k >= 0; --k) {
-        double a = body.at(x - k, y - k);
+      for (int d = DEPTH; d >= 0; --d) {
+        double a = body.at(x - d, y - d);
         if (a <= 0) continue;
-        double t = double(k) / DEPTH;
+        double t = double(d) / DEPTH;
         Colour side = mix({40, 60, 190}, {0, 0, 96}, t);
         c = mix(c, side, a);
       }
       double a = word.at(x, y);
       if (a > 0) {
         // The face: white, a breath of blue towards its lower edge.
-        double edge = std::min(1.0, (1.0 - word.at(x + 2, y + 2)) * 0.9);
+        double edge = std::min(1.0, (1.0 - word.at(x + grow, y + grow)) * 0.9);
         Colour face = mix({255, 255, 255}, {200, 215, 245}, edge * 0.6);
         c = mix(c, face, a);
       }
       // A darker rim just inside the ellipse the window is cut to, so the banner has an edge.
       double ex = (x + 0.5 - W / 2.0) / (W / 2.0), ey = (y + 0.5 - H / 2.0) / (H / 2.0);
       double rim = (1.0 - std::sqrt(ex * ex + ey * ey)) * (H / 2.0);
-      if (rim < 3.0) c = mix(c, {70, 130, 80}, std::max(0.0, 1.0 - std::fabs(rim - 1.5) / 1.5));
-      else if (rim < 10.0) c = mix(c, {160, 205, 160}, (10.0 - rim) / 7.0 * 0.6);
+      if (rim < 3.0 * k) c = mix(c, {70, 130, 80}, std::max(0.0, 1.0 - std::fabs(rim - 1.5 * k) / (1.5 * k)));
+      else if (rim < 10.0 * k) c = mix(c, {160, 205, 160}, (10.0 * k - rim) / (7.0 * k) * 0.6);
       img[y * W + x] = c;
     }
   return img;
@@ -133,6 +141,9 @@ std::pair<int, int> widest(const Box& b, const std::vector<Colour>& img) {
 }  // namespace
 
 Picture draw_omigoto(std::vector<Rgb>& table) {
+  W = scaled(500);
+  H = scaled(250);
+  DEPTH = scaled(12);
   std::vector<Colour> img = render();
   std::vector<Box> boxes(1);
   for (int i = 0; i < W * H; ++i) boxes[0].members.push_back(i);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+double art_percent = 100;
+
 Picture make_picture(int width, int height, uint8_t fill) {
   Picture p;
   p.width = width;
@@ -13,11 +15,12 @@ Picture make_picture(int width, int height, uint8_t fill) {
 }
 
 void paint_shape(Picture& p, const Rect& clip, const Shape& shape) {
+  const double k = art_percent / 100.0;
   for (int y = clip.top; y < clip.bottom; ++y) {
     for (int x = clip.left; x < clip.right; ++x) {
       int votes[257] = {};
       for (int sy = 0; sy < 4; ++sy)
-        for (int sx = 0; sx < 4; ++sx) votes[shape(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4) + 1]++;
+        for (int sx = 0; sx < 4; ++sx) votes[shape((x + (sx + 0.5) / 4) / k, (y + (sy + 0.5) / 4) / k) + 1]++;
       int best = 0;
       for (int i = 1; i < 257; ++i)
         if (votes[i] > votes[best]) best = i;

@@ -22,11 +22,18 @@ Picture make_picture(int width, int height, uint8_t fill);
 inline uint8_t pixel(const Picture& p, int x, int y) { return p.pixels[y * p.width + x]; }
 inline void set_pixel(Picture& p, int x, int y, uint8_t v) { p.pixels[y * p.width + x] = v; }
 
+// The scale pictures are drawn at, in percent of their 96-DPI size. Shapes and
+// rectangles are written in 96-DPI units; painting places them at this scale.
+// Whole percents for the display scales; the icon's sizes fall between them.
+extern double art_percent;
+inline int scaled(int length_96) { return int(length_96 * art_percent / 100 + 0.5); }
+inline Rect scaled(const Rect& r) { return {scaled(r.left), scaled(r.top), scaled(r.right), scaled(r.bottom)}; }
+
 // A shape given as a function of a point in pixel units (pixel centres at +0.5):
 // the colour index there, or -1 where the shape leaves the picture alone.
 using Shape = std::function<int(double x, double y)>;
 
-// Each pixel of the clip takes the colour most of its 4 x 4 samples agree on,
+// Each pixel of the clip (in the picture's own pixels) takes the colour most of its 4 x 4 samples agree on,
 // which keeps edges hard (no colours outside the table) but placed to sub-pixel.
 void paint_shape(Picture& p, const Rect& clip, const Shape& shape);
 

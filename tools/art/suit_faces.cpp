@@ -17,7 +17,7 @@ struct Coin {
 // A coin: a ring, a narrow gap of ground, a full middle with a pinhole of ground when the
 // coin is large enough to show one.
 void coin(Picture& p, const Coin& c, int middle) {
-  paint_shape(p, TILE_GROUND, [=](double x, double y) {
+  paint_shape(p, tile_ground(), [=](double x, double y) {
     double d = std::hypot(x - c.x, y - c.y);
     double ring = c.r >= 6.5 ? 1.6 : 1.25, gap = c.r >= 6.5 ? 1.4 : 1.1;
     if (d > c.r) return -1;
@@ -31,7 +31,7 @@ void coin(Picture& p, const Coin& c, int middle) {
 // The one circle: a large medallion of rings and a wreath of petals round a red heart.
 void medallion(Picture& p) {
   const double cx = 17.5, cy = 24.5;
-  paint_shape(p, TILE_GROUND, [=](double x, double y) {
+  paint_shape(p, tile_ground(), [=](double x, double y) {
     double d = std::hypot(x - cx, y - cy), angle = std::atan2(y - cy, x - cx);
     if (d > 15.2) return -1;
     if (d > 13.8) return int(T_BLUE);
@@ -59,7 +59,7 @@ struct Stick {
 
 void stick(Picture& p, const Stick& s) {
   int dark = s.red ? T_RED : T_GREEN, light = s.red ? T_RED : T_TEAL;
-  paint_shape(p, TILE_GROUND, [=](double x, double y) {
+  paint_shape(p, tile_ground(), [=](double x, double y) {
     double dy = y - s.y;
     double dx = x - (s.x + s.slant * dy);
     if (std::fabs(dy) > s.half_height) return -1;

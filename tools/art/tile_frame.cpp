@@ -1,7 +1,23 @@
 // The shared tile body: a face lit from the upper left on a block seen from above left.
 #include "tile_frame.h"
 
-const int LOWER_SIDE_END[13] = {34, 35, 35, 36, 37, 37, 38, 39, 39, 40, 40, 41, 42};
+#include <cmath>
+
+namespace {
+
+// At 96 DPI the edge between the lower and the right side face was placed by hand,
+// pixel by pixel, in rows 49-61; larger tiles take the straight line it follows.
+const int LOWER_SIDE_END_96[13] = {34, 35, 35, 36, 37, 37, 38, 39, 39, 40, 40, 41, 42};
+
+int lower_side_end(int y, int width, int height) {
+  if (art_percent == 100) return LOWER_SIDE_END_96[y - 49];
+  int top = scaled(49), left = scaled(34);
+  return left + int(std::lround(double(y - top) * (width - 1 - left) / (height - 1 - top)));
+}
+
+uint8_t right_side_colour(int x) { return x < scaled(40) ? T_SILVER : T_GOLD; }
+
+}  // namespace
 
 std::vector<Rgb> tile_colour_table() {
   std::vector<Rgb> t = {{235, 235, 245}, {128, 128, 128}, {192, 192, 192}, {170, 150, 0},
@@ -13,24 +29,25 @@ std::vector<Rgb> tile_colour_table() {
   return t;
 }
 
-static uint8_t right_side_colour(int x) { return x <= 39 ? T_SILVER : T_GOLD; }
-
 Picture make_blank_tile() {
-  Picture p = make_picture(TILE_WIDTH, TILE_HEIGHT, T_GROUND);
-  for (int y = 0; y <= 48; ++y) {
-    // Light from the upper left: bright top and left edges, greyer right and bottom ones.
-    set_pixel(p, 0, y, T_WHITE);
-    set_pixel(p, 34, y, T_PALE);
-    for (int x = 35; x < TILE_WIDTH; ++x) set_pixel(p, x, y, right_side_colour(x));
-  }
-  for (int x = 0; x <= 34; ++x) {
-    set_pixel(p, x, 0, T_WHITE);
-    set_pixel(p, x, 48, T_SILVER);
-  }
-  for (int y = 49; y < TILE_HEIGHT; ++y) {
-    int end = LOWER_SIDE_END[y - 49];
-    for (int x = 0; x < TILE_WIDTH; ++x)
-      set_pixel(p, x, y, x <= end ? uint8_t(y <= 57 ? T_GREY : T_OLIVE) : right_side_colour(x));
+  const int width = scaled(43), height = scaled(62);
+  const int face_right = scaled(35), edge = scaled(1), face_bottom = scaled(49);
+  Picture p = make_picture(width, height, T_GROUND);
+  for (int y = 0; y < face_bottom; ++y)
+    for (int x = 0; x < width; ++x) {
+      // Light from the upper left: bright top and left edges, greyer right and bottom ones.
+      uint8_t v = pixel(p, x, y);
+      if (x >= face_right) v = right_side_colour(x);
+      else if (y < edge) v = T_WHITE;
+      else if (y >= scaled(48)) v = T_SILVER;
+      else if (x < edge) v = T_WHITE;
+      else if (x >= scaled(34)) v = T_PALE;
+      set_pixel(p, x, y, v);
+    }
+  for (int y = face_bottom; y < height; ++y) {
+    int end = lower_side_end(y, width, height);
+    for (int x = 0; x < width; ++x)
+      set_pixel(p, x, y, x <= end ? uint8_t(y < scaled(58) ? T_GREY : T_OLIVE) : right_side_colour(x));
   }
   return p;
 }

@@ -23,11 +23,11 @@ enum TileColour : uint8_t {
   T_GROUND = 16,   // the face ground, the one index the highlight rewrites
 };
 
-// The ground of the face, where engraving goes (columns 1-33, rows 1-47).
+// The ground of the face at 96 DPI, where engraving goes (columns 1-33, rows 1-47).
 constexpr Rect TILE_GROUND = {1, 1, 34, 48};
-
-// Last column of the lower side face in rows 49-61; the right side face lies beyond it.
-extern const int LOWER_SIDE_END[13];
+// The ground at the scale pictures are drawn at.
+inline Rect tile_ground() { return scaled(TILE_GROUND); }
 
 std::vector<Rgb> tile_colour_table();
+// A tile of tile_size_at(art_percent) with a bare face.
 Picture make_blank_tile();

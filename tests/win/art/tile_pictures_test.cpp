@@ -5,6 +5,7 @@
 #include <string>
 
 #include "art_resources.h"
+#include "art_sets.h"
 
 namespace {
 
@@ -75,6 +76,52 @@ TEST(TilePictures, FollowTheTileLayout) {
     const uint8_t* dib = raw_resource(id, RT_BITMAP).bytes;
     ASSERT_NE(dib, nullptr);
     EXPECT_EQ(first_layout_fault(dib), "") << "tile " << id;
+  }
+}
+
+// At every display scale: the tile's size, the tile table, no pixel in the highlight's other
+// marks (13-15) or past the table, and the normal mark only on the face's ground, which it
+// mostly covers, so the highlight recolours the whole ground and nothing else.
+std::string first_fault_at(const uint8_t* dib, int set) {
+  const TileSize tile = tile_size_at(set);
+  if (read_i32(dib + 4) != tile.width || read_i32(dib + 8) != tile.height || read_u16(dib + 14) != 8)
+    return "size " + std::to_string(read_i32(dib + 4)) + " x " + std::to_string(read_i32(dib + 8));
+  if (std::memcmp(dib + 40, raw_resource(101, RT_BITMAP).bytes + 40, 1024) != 0) return "colour table";
+  const int left = scale_length(1, set), right = scale_length(34, set), bottom = scale_length(48, set);
+  int ground = 0;
+  for (int y = 0; y < tile.height; ++y)
+    for (int x = 0; x < tile.width; ++x) {
+      const int v = dib_index(dib, 256, x, y);
+      const bool on_ground = x >= left && x < right && y >= left && y < bottom;
+      std::string at = "(" + std::to_string(x) + ", " + std::to_string(y) + ") holds " + std::to_string(v);
+      if ((v >= 13 && v <= 15) || v > 16 || (v == 16 && !on_ground)) return at;
+      ground += v == 16;
+    }
+  if (ground <= (right - left) * (bottom - left) / 2) return "only " + std::to_string(ground) + " pixels of ground";
+  return "";
+}
+
+// Pixels where a picture differs from the 96-DPI one blown up to its size.
+int unlike_blown_up(const uint8_t* dib, const uint8_t* dib_96, int set) {
+  const TileSize tile = tile_size_at(set);
+  int unlike = 0;
+  for (int y = 0; y < tile.height; ++y)
+    for (int x = 0; x < tile.width; ++x)
+      unlike += dib_index(dib, 256, x, y) != dib_index(dib_96, 256, x * 100 / set, y * 100 / set);
+  return unlike;
+}
+
+// Each set is drawn for its scale: none is the 96-DPI set blown up.
+TEST(TilePictures, EverySetFollowsTheTileLayoutAtItsScale) {
+  for (int set : ART_SET_PERCENTS) {
+    int unlike = 0;
+    for (int id = 101; id <= 244; ++id) {
+      const uint8_t* dib = art_picture(id, set);
+      ASSERT_NE(dib, nullptr) << "tile " << id << " at " << set;
+      ASSERT_EQ(first_fault_at(dib, set), "") << "tile " << id << " at " << set;
+      unlike += unlike_blown_up(dib, raw_resource(id, RT_BITMAP).bytes, set);
+    }
+    if (set != 100) EXPECT_GT(unlike, 0) << set << " % is the 96-DPI set blown up";
   }
 }
 

@@ -1,8 +1,10 @@
 // The owned tile buffers and the highlight that rewrites their colour indices.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
 #include <cstring>
 #include <vector>
+#include "art_sets.h"
 #include "board.h"
 #include "dib.h"
 #include "state_reset.h"
@@ -120,6 +122,35 @@ TEST_F(TileBuffers, RecolourStaysInsideItsRange) {
   EXPECT_EQ(pixels[PAI_RECOLOR_BEGIN], MARK_SELECTED);
   EXPECT_EQ(pixels[PAI_RECOLOR_END - 1], MARK_SELECTED);
   EXPECT_EQ(pixels[PAI_RECOLOR_END], MARK_HINT);
+}
+
+// A change of set gives every buffer that set's picture with the look it had: selected,
+// hinted or as stored, twins each their own; the highlight then covers the larger
+// ground whole; and the way back brings the 96-DPI buffer as it was.
+TEST_F(TileBuffers, ASetChangeKeepsEachTilesLook) {
+  pai_recolor(nullptr, nullptr, IDB_PAI_FIRST + 5, MARK_NORMAL, 0, 0, MARK_SELECTED);
+  pai_recolor(nullptr, nullptr, IDB_PAI_FIRST + 6, MARK_NORMAL, 0, 0, MARK_HINT);
+  const std::vector<unsigned char> selected = snapshot(IDB_PAI_FIRST + 5);
+  art_use_set(200);
+  ASSERT_EQ(art_set_in_use, 200);
+  const struct {
+    int tile, mark;
+  } looks[] = {{5, MARK_SELECTED}, {6, MARK_HINT}, {7, MARK_NORMAL}, {5 + FACE_COUNT, MARK_NORMAL}};
+  for (const auto& look : looks) {
+    int size = 0;
+    const unsigned char* stored = art_picture(IDB_PAI_FIRST + look.tile, 200, &size);
+    const unsigned char* shown = tile_picture_to_draw(IDB_PAI_FIRST + look.tile);
+    ASSERT_GT(size, PICTURE_SIZE);
+    for (int k = 0; k < size; ++k)
+      ASSERT_EQ(shown[k], k >= PIXELS && stored[k] == MARK_NORMAL ? look.mark : stored[k]) << look.tile << " at " << k;
+  }
+  pai_recolor(nullptr, nullptr, IDB_PAI_FIRST + 7, MARK_NORMAL, 0, 0, MARK_SPARE);
+  int size = 0;
+  art_picture(IDB_PAI_FIRST + 7, 200, &size);
+  const unsigned char* spare = tile_picture_to_draw(IDB_PAI_FIRST + 7);
+  EXPECT_EQ(std::count(spare + PIXELS, spare + size, MARK_NORMAL), 0);
+  art_use_set(100);
+  EXPECT_EQ(snapshot(IDB_PAI_FIRST + 5), selected);
 }
 
 TEST_F(TileBuffers, RecolourThroughThePlatformOperation) {

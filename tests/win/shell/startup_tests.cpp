@@ -96,20 +96,36 @@ TEST_F(MainWindowTest, HasFixedSizeFrameWithMenuAndClippedChildren) {
   EXPECT_EQ(menu, menu_lines(GetMenu(window), ""));
 }
 
+// The width of an icon's or cursor's picture; 0 for none.
+int picture_width(HICON icon) {
+  ICONINFO info = {};
+  if (!icon || !GetIconInfo(icon, &info)) return 0;
+  BITMAP mask = {};
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return mask.bmWidth;
+}
+
 // One class style and no extra bytes for all four; the main window alone has an icon,
-// the arrow, its own pattern brush and the menu; the others point with the finger.
+// the arrow, its own pattern brush and the menu; the others point with the finger. The
+// icons and the finger are the pictures made for the system's sizes, none shrunk.
 // All four are wide classes: their procedures, asked for in UTF-16, are the program's own.
 TEST_F(MainWindowTest, TheFourWindowClassesAsRegistered) {
   open_with(CENTRED_SETTINGS);
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(251));
-  HCURSOR finger = LoadCursorA(instance, MAKEINTRESOURCEA(313));
+  WNDCLASSEXW pai = {};
+  pai.cbSize = sizeof pai;
+  ASSERT_TRUE(GetClassInfoExW(instance, L"Pai Window", &pai));
+  HCURSOR finger = pai.hCursor;
+  EXPECT_EQ(GetSystemMetrics(SM_CXCURSOR), picture_width(finger));
   HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
-  struct Class { const wchar_t* name; WNDPROC procedure; HICON icon; HCURSOR cursor; HBRUSH brush; int menu; };
-  for (Class c : {Class{L"Parent Window", main_wnd_proc, icon, LoadCursorA(nullptr, IDC_ARROW), nullptr, 250},
-                  Class{L"Omigoto Window", omigoto_wnd_proc, nullptr, finger, nullptr, 0},
-                  Class{L"Tezumari Window", tezumari_wnd_proc, nullptr, finger, hollow, 0},
-                  Class{L"Pai Window", pai_wnd_proc, nullptr, finger, nullptr, 0}}) {
+  struct Class { const wchar_t* name; WNDPROC procedure; int icon, small_icon; HCURSOR cursor; HBRUSH brush; int menu; };
+  for (Class c : {Class{L"Parent Window", main_wnd_proc, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXSMICON),
+                        LoadCursorA(nullptr, IDC_ARROW), nullptr, 250},
+                  Class{L"Omigoto Window", omigoto_wnd_proc, 0, 0, finger, nullptr, 0},
+                  Class{L"Tezumari Window", tezumari_wnd_proc, 0, 0, finger, hollow, 0},
+                  Class{L"Pai Window", pai_wnd_proc, 0, 0, finger, nullptr, 0}}) {
     SCOPED_TRACE(c.name);
     WNDCLASSEXW found = {};
     found.cbSize = sizeof found;
@@ -117,8 +133,8 @@ TEST_F(MainWindowTest, TheFourWindowClassesAsRegistered) {
     EXPECT_EQ(static_cast<UINT>(CS_HREDRAW | CS_VREDRAW), found.style);
     EXPECT_EQ(0, found.cbClsExtra + found.cbWndExtra);
     EXPECT_EQ(c.procedure, found.lpfnWndProc);
-    EXPECT_EQ(c.icon, found.hIcon);
-    EXPECT_EQ(c.icon, found.hIconSm);
+    EXPECT_EQ(c.icon, picture_width(found.hIcon));
+    EXPECT_EQ(c.small_icon, picture_width(found.hIconSm));
     EXPECT_EQ(c.cursor, found.hCursor);
     EXPECT_EQ(c.menu, static_cast<int>(reinterpret_cast<UINT_PTR>(found.lpszMenuName)));
     if (c.menu == 0) {

@@ -2,6 +2,7 @@
 #include "state_reset.h"
 #include <windows.h>
 #include <cstring>
+#include "art_sets.h"
 #include "banner_windows.h"
 #include "board.h"
 #include "dib.h"
@@ -41,6 +42,7 @@ void presentation_reset() {
   forget_palette(pai_palette, pai_color_count);
   forget_palette(omigoto_palette, omigoto_color_count);
   forget_palette(tezumari_palette, tezumari_color_count);
+  art_use_set(100);
   restore_tile_pictures();
 }
 
