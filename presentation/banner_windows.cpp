@@ -2,6 +2,7 @@
 // hides itself when clicked; neither tells the main window anything.
 #include "banner_windows.h"
 #include "dib.h"
+#include "display_scale.h"
 #include "resource.h"
 
 HWND omigoto_window = nullptr;
@@ -32,10 +33,23 @@ const Banner tezumari = {"Tezumari Window", 720, 50, 32, 144, ID_TEZUMARI_WINDOW
 void create_banner(const Banner& banner, HWND main_window) {
   if (*banner.window && IsWindow(*banner.window)) return;
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
-  *banner.window = CreateWindowExA(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS, banner.left,
-                                   banner.top, banner.width, banner.height, main_window,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(banner.child_id)),
+  *banner.window = CreateWindowExA(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS,
+                                   at_display_scale(banner.left), at_display_scale(banner.top),
+                                   at_display_scale(banner.width), at_display_scale(banner.height),
+                                   main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(banner.child_id)),
                                    instance, nullptr);
+}
+
+void place_banner(const Banner& banner) {
+  if (!*banner.window) return;
+  SetWindowPos(*banner.window, nullptr, at_display_scale(banner.left), at_display_scale(banner.top),
+               at_display_scale(banner.width), at_display_scale(banner.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The banner is seen only inside the ellipse; the corners show what lies below.
+void cut_omigoto_to_ellipse() {
+  HRGN ellipse = CreateEllipticRgn(0, 0, at_display_scale(omigoto.width), at_display_scale(omigoto.height));
+  if (ellipse && !SetWindowRgn(omigoto_window, ellipse, TRUE)) DeleteObject(ellipse);
 }
 
 void on_create(const Banner& banner) {
@@ -43,7 +57,7 @@ void on_create(const Banner& banner) {
 }
 
 void on_paint(const Banner& banner, HWND window) {
-  dib_paint(window, *banner.palette, banner.picture, *banner.color_count);
+  packed_dib_paint(window, *banner.palette, art_picture(banner.picture, art_set_in_use), *banner.color_count);
 }
 
 void on_left_button(HWND window) { ShowWindow(window, SW_HIDE); }
@@ -61,9 +75,13 @@ LRESULT banner_proc(const Banner& banner, HWND window, UINT message, WPARAM wpar
 
 void create_omigoto_window(HWND main_window) {
   create_banner(omigoto, main_window);
-  // The banner is seen only inside the ellipse; the corners show what lies below.
-  HRGN ellipse = CreateEllipticRgn(0, 0, 500, 250);
-  if (ellipse && !SetWindowRgn(omigoto_window, ellipse, TRUE)) DeleteObject(ellipse);
+  cut_omigoto_to_ellipse();
+}
+
+void place_banners() {
+  place_banner(omigoto);
+  if (omigoto_window) cut_omigoto_to_ellipse();
+  place_banner(tezumari);
 }
 
 void create_tezumari_window(HWND main_window) { create_banner(tezumari, main_window); }

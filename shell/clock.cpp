@@ -1,6 +1,7 @@
 // The status-bar clock line and the elapsed-time figures.
 #include "clock.h"
 #include <stdio.h>
+#include "display_scale.h"
 #include "shell_state.h"
 #include "status_bar.h"
 
@@ -14,7 +15,7 @@ void show_time_text(const char* text) {
   if (!main_window) return;   // a null window would mean the whole screen
   HDC dc = GetDC(main_window);
   HGDIOBJ old_brush = SelectObject(dc, back_brush);
-  const RECT& strip = TIME_STRIP;
+  const RECT strip = at_display_scale(TIME_STRIP);
   int width = strip.right - strip.left, height = strip.bottom - strip.top;
   PatBlt(back_dc, strip.left, strip.top, width, height, PATCOPY);
   PatBlt(dc, strip.left, strip.top, width, height, PATCOPY);
@@ -22,8 +23,9 @@ void show_time_text(const char* text) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 0, 255));
   int length = lstrlenA(text);
-  TextOutA(back_dc, TIME_TEXT_X, TIME_TEXT_Y, text, length);
-  TextOutA(dc, TIME_TEXT_X, TIME_TEXT_Y, text, length);
+  const int x = at_display_scale(TIME_TEXT_X), y = at_display_scale(TIME_TEXT_Y);
+  TextOutA(back_dc, x, y, text, length);
+  TextOutA(dc, x, y, text, length);
   SelectObject(dc, old_font);
   SelectObject(dc, old_brush);
   ReleaseDC(main_window, dc);
