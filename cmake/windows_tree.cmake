@@ -128,6 +128,10 @@ foreach(floor floor floortext design_floor)
   target_link_libraries(${floor} PRIVATE comctl32)
 endforeach()
 
+# The tile pictures of a set as the game draws them, for the end-to-end player.
+add_executable(set_pictures ${CMAKE_SOURCE_DIR}/tools/set_pictures/set_pictures.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(set_pictures PRIVATE kotopai_app)
+
 # GoogleTest from Debian's sources, built for Windows.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
