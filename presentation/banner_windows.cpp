@@ -29,26 +29,39 @@ const Banner omigoto = {"Omigoto Window", 130, 140, 500, 250, ID_OMIGOTO_WINDOW,
 const Banner tezumari = {"Tezumari Window", 720, 50, 32, 144, ID_TEZUMARI_WINDOW, IDB_TEZUMARI,
                          &tezumari_window, &tezumari_palette, &tezumari_color_count};
 
+// The banner is as large as its picture (a set may carry the one of the set below),
+// with its middle where the 96-DPI one's is, scaled: left, top, width and height.
+RECT banner_place(const Banner& banner) {
+  int width = at_display_scale(banner.width), height = at_display_scale(banner.height);
+  const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(art_picture(banner.picture, art_set_in_use));
+  if (header) {
+    width = header->biWidth;
+    height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+  }
+  return RECT{at_display_scale(2 * banner.left + banner.width) / 2 - width / 2,
+              at_display_scale(2 * banner.top + banner.height) / 2 - height / 2, width, height};
+}
+
 // Created hidden; later siblings (the tiles) go below it.
 void create_banner(const Banner& banner, HWND main_window) {
   if (*banner.window && IsWindow(*banner.window)) return;
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
-  *banner.window = CreateWindowExA(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS,
-                                   at_display_scale(banner.left), at_display_scale(banner.top),
-                                   at_display_scale(banner.width), at_display_scale(banner.height),
-                                   main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(banner.child_id)),
-                                   instance, nullptr);
+  const RECT place = banner_place(banner);
+  *banner.window = CreateWindowExA(0, banner.class_name, nullptr, WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top,
+                                   place.right, place.bottom, main_window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(banner.child_id)), instance, nullptr);
 }
 
 void place_banner(const Banner& banner) {
   if (!*banner.window) return;
-  SetWindowPos(*banner.window, nullptr, at_display_scale(banner.left), at_display_scale(banner.top),
-               at_display_scale(banner.width), at_display_scale(banner.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT place = banner_place(banner);
+  SetWindowPos(*banner.window, nullptr, place.left, place.top, place.right, place.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The banner is seen only inside the ellipse; the corners show what lies below.
 void cut_omigoto_to_ellipse() {
-  HRGN ellipse = CreateEllipticRgn(0, 0, at_display_scale(omigoto.width), at_display_scale(omigoto.height));
+  const RECT place = banner_place(omigoto);
+  HRGN ellipse = CreateEllipticRgn(0, 0, place.right, place.bottom);
   if (ellipse && !SetWindowRgn(omigoto_window, ellipse, TRUE)) DeleteObject(ellipse);
 }
 

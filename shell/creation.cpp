@@ -3,9 +3,9 @@
 // settings file can be written, in this order.
 #include "creation.h"
 #include "app_identity.h"
+#include "art_sets.h"
 #include "back_picture.h"
 #include "banner_windows.h"
-#include "art_sets.h"
 #include "board.h"
 #include "clock.h"
 #include "deal.h"
