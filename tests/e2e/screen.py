@@ -23,7 +23,8 @@ def scaled(length):
 TILE_W, TILE_H = scaled(43), scaled(62)
 STEP_X, STEP_Y = scaled(36), scaled(49)
 PICTURE_W, PICTURE_H = struct.unpack_from("<ii", open(os.path.join(ART, "tile101.bmp"), "rb").read(), 18)
-FACE_W, FACE_H = (PICTURE_W * 36 + 21) // 43 - 1, (PICTURE_H * 49 + 31) // 62   # 35 x 49 at 100 %
+FACE_W, FACE_H = (PICTURE_W * 35 + 21) // 43, (PICTURE_H * 49 + 31) // 62   # 35 x 49 at 100 %
+EDGE = max(1, FACE_W // 35)      # the face's edges are as many pixels thick as the set's scale
 COLS, ROWS = 18, 8
 GROUND_INDEX = 16
 GROUND_LOOKS = {(235, 235, 245): "normal", (0, 255, 255): "selected", (0, 255, 0): "hint"}
@@ -137,12 +138,12 @@ class PixelReader:
 def tile_frame_matches(shot, left, top):
     """The face edges every tile shares: white top row and left column, the grey
     right column (205) and the lower edge row (192)."""
-    for x in range(1, FACE_W - 1):
+    for x in range(EDGE, FACE_W - EDGE):
         if shot.pixel(left + x, top) != (255, 255, 255):
             return False
         if shot.pixel(left + x, top + FACE_H - 1) != (192, 192, 192):
             return False
-    for y in range(1, FACE_H - 1):
+    for y in range(EDGE, FACE_H - EDGE):
         if shot.pixel(left, top + y) != (255, 255, 255):
             return False
         if shot.pixel(left + FACE_W - 1, top + y) != (205, 205, 205):
