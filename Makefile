@@ -48,7 +48,7 @@ test-win: win
 # each script that starts Wine, run with an empty home, must leave it empty.
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
-	mkdir -p build/e2e-art-192 && cd build/e2e-art-192 && ../../scripts/wine-run ../win/set_pictures.exe 200 .
+	mkdir -p build/e2e-art-192 && cd build/e2e-art-192 && $(CURDIR)/scripts/wine-run $(abspath $(WIN))/set_pictures.exe 200 .
 	KOTOPAI_E2E_DPI=192 KOTOPAI_E2E_ART=build/e2e-art-192 python3 tests/e2e/run.py $(WIN) build/demo-192 easy_game
 	tests/e2e/scripts_in_an_empty_home.sh $(WIN)
 
