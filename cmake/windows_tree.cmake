@@ -124,10 +124,15 @@ add_executable(floortext WIN32 ${CMAKE_SOURCE_DIR}/tools/floor/floor.cpp ${MESSA
 target_compile_definitions(floortext PRIVATE FLOOR_WITH_TEXT)
 target_include_directories(floortext PRIVATE ${CMAKE_SOURCE_DIR}/tools/floor)
 add_executable(design_floor WIN32 ${CMAKE_SOURCE_DIR}/tools/design_floor/design_floor.cpp ${MESSAGE_LOOP})
+target_include_directories(design_floor PRIVATE ${CMAKE_SOURCE_DIR}/presentation)   # the sets' sizes
 foreach(floor floor floortext design_floor)
   target_include_directories(${floor} PRIVATE ${CMAKE_SOURCE_DIR}/shell)
   target_link_libraries(${floor} PRIVATE comctl32)
 endforeach()
+
+# The tile pictures of a set as the game draws them, for the end-to-end player.
+add_executable(set_pictures ${CMAKE_SOURCE_DIR}/tools/set_pictures/set_pictures.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(set_pictures PRIVATE kotopai_app)
 
 # GoogleTest from Debian's sources, built for Windows.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -198,6 +203,12 @@ foreach(dir ${WIN_TEST_DIRS})
     set(timeout ${TEST_TIMEOUT_${name}})
   endif()
   set_tests_properties(${name}_tests PROPERTIES TIMEOUT ${timeout})
+endforeach()
+
+# The layout program again in prefixes at other display scales.
+foreach(dpi 120 144 192 288)
+  add_test(NAME scale_tests_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-at-dpi ${dpi} $<TARGET_FILE:scale_tests>)
+  set_tests_properties(scale_tests_${dpi} PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 endforeach()
 
 # Console benchmarks of the Windows side (one program per file), run by hand under Wine.

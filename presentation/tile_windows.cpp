@@ -3,6 +3,7 @@
 #include "tile_windows.h"
 #include "board.h"
 #include "dib.h"
+#include "display_scale.h"
 #include "resource.h"
 #include "tile_pictures.h"
 
@@ -11,13 +12,12 @@ int pai_color_count = 0;
 
 namespace {
 
-constexpr int TILE_WIDTH = 43;
-constexpr int TILE_HEIGHT = 62;
-
 // The tile seen from the upper left: its upper right and lower left corners are cut
-// on the slant, so the side faces end like those of a block.
-HRGN pai_outline() {
-  static const POINT points[] = {{0, 0}, {35, 0}, {42, 13}, {42, 62}, {8, 62}, {0, 49}};
+// on the slant, so the side faces end like those of a block. The face is one step
+// wide and high; the sides fill the rest of the picture.
+HRGN pai_outline(const TileSize& size) {
+  const int w = size.width, h = size.height, sx = size.step_x, sy = size.step_y;
+  const POINT points[] = {{0, 0}, {sx - 1, 0}, {w - 1, h - sy}, {w - 1, h}, {w - sx + 1, h}, {0, sy}};
   return CreatePolygonRgn(points, 6, ALTERNATE);
 }
 
@@ -26,11 +26,12 @@ void give_region(HWND window, HRGN region) {
 }
 
 HWND create_pai_window(HWND main_window, HINSTANCE instance, int slot) {
+  const TileSize size = tile_size_at(display_percent);
   HWND window = CreateWindowExW(0, L"Pai Window", nullptr, WS_CHILD | WS_CLIPSIBLINGS,
-                                tile_rects[slot].left, tile_rects[slot].top, TILE_WIDTH, TILE_HEIGHT,
+                                tile_rects[slot].left, tile_rects[slot].top, size.width, size.height,
                                 main_window, reinterpret_cast<HMENU>(ID_PAI_WINDOW), instance, nullptr);
   if (!window) return nullptr;
-  give_region(window, pai_outline());
+  give_region(window, pai_outline(size));
   ShowWindow(window, SW_SHOW);
   return window;
 }
@@ -73,6 +74,18 @@ void create_pai_windows(HWND main_window) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(main_window, GWLP_HINSTANCE));
   for (int slot = TILE_COUNT - 1; slot >= 0; --slot)
     pai_windows[slot] = create_pai_window(main_window, instance, slot);
+}
+
+// The stacking order stays: only places, sizes and outlines change.
+void place_pai_windows() {
+  const TileSize size = tile_size_at(display_percent);
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    HWND tile = static_cast<HWND>(pai_windows[slot]);
+    if (!tile) continue;
+    SetWindowPos(tile, nullptr, tile_rects[slot].left, tile_rects[slot].top, size.width, size.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    give_region(tile, pai_outline(size));
+  }
 }
 
 LRESULT CALLBACK pai_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

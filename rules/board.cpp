@@ -20,24 +20,38 @@ int selected_slot = NO_SELECTION;
 Rect tile_rects[TILE_COUNT];
 WindowHandle pai_windows[TILE_COUNT];
 
+namespace {
+
+int layout_percent = 100;
+
+}  // namespace
+
+int scaled_length(int length_96, int percent) { return (length_96 * percent + 50) / 100; }
+
 Point line_anchor(int x, int y) {
   const Rect& r = cell_at(x, y).cell_rect;
-  return Point{r.left + 12, r.top + 19};
+  return Point{r.left + scaled_length(12, layout_percent), r.top + scaled_length(19, layout_percent)};
 }
 
-void layout_cells() {
+// Only the step is scaled and rounded; every cell is whole steps from the first, so
+// the tiles keep one step and one overlap at any scale.
+void layout_cells(int percent) {
+  layout_percent = percent;
+  const int step_x = scaled_length(36, percent), step_y = scaled_length(49, percent);
+  const int origin_x = scaled_length(20, percent), origin_y = scaled_length(35, percent);
   for (int x = 0; x < GRID_COLS; ++x) {
     for (int y = 0; y < GRID_ROWS; ++y) {
-      int left = 20 + 36 * x;
-      int top = 35 + 49 * y;
-      cell_at(x, y).cell_rect = Rect{left, top, left + 35, top + 48};
+      int left = origin_x + step_x * x;
+      int top = origin_y + step_y * y;
+      cell_at(x, y).cell_rect = Rect{left, top, left + step_x - 1, top + step_y - 1};
     }
   }
   // Tile pictures overhang their cell to the upper left: the tile is drawn as seen
   // from there, so its top and left faces stick out of the cell.
+  const int over_x = scaled_length(43, percent) - step_x, over_y = scaled_length(14, percent);
   for (int s = 0; s < TILE_COUNT; ++s) {
     const Rect& r = slot_cell(s).cell_rect;
-    tile_rects[s] = Rect{r.left - 7, r.top - 14, r.right - 7, r.bottom - 14};
+    tile_rects[s] = Rect{r.left - over_x, r.top - over_y, r.right - over_x, r.bottom - over_y};
   }
 }
 

@@ -52,9 +52,13 @@ inline int slot_y(int slot) { return slot / DEAL_COLS + 1; }
 inline Cell& slot_cell(int slot) { return cell_at(slot_x(slot), slot_y(slot)); }
 inline int face_of(int tile_id) { return tile_id % FACE_COUNT; }
 
+// The line's end in cell (x, y), at the scale the cells were laid out at.
 Point line_anchor(int x, int y);
 
-void layout_cells();
+// A 96-DPI length at a display scale in percent, to the nearest pixel.
+int scaled_length(int length_96, int percent);
+// The cells and tile places at a display scale in percent; 100 is the 96-DPI layout.
+void layout_cells(int percent = 100);
 void clear_board();
 void record_removal(int first, int second);
 void restore_deal();

@@ -8,7 +8,8 @@
 # each turn, so a busy moment of the machine falls on both alike; kotopai's ratio is
 # given from the medians and as the median of the turns' ratios, for the median round
 # and for the fastest quarter's end.
-# Usage: scripts/measure-play.sh [--turns-only] [build dir] [turns]
+# With KOTOPAI_DPI (192, say) set, both run in the test prefix of that DPI.
+# Usage: [KOTOPAI_DPI=n] scripts/measure-play.sh [--turns-only] [build dir] [turns]
 #   --turns-only  only the turns of the new game beside the design's repaint
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,6 +23,7 @@ rounds=40
 
 if [ -z "${IN_MEASURE_PLAY:-}" ]; then
   export IN_MEASURE_PLAY=1
+  if [ -n "${KOTOPAI_DPI:-}" ]; then dpi=$KOTOPAI_DPI; source "$here/scripts/dpi-env.sh"; fi
   exec "$here/scripts/with-display" "$here/scripts/wine-session" "$0" $turns_only "$build" "$turns"
 fi
 

@@ -16,7 +16,8 @@
 # swayed by a busy machine than the wall time); and the private memory half a second
 # later. Kotopai's ratios are given from the medians and as the median of the ratios
 # within each round.
-# Usage: scripts/measure-startup.sh [build dir] [rounds]
+# With KOTOPAI_DPI (192, say) set, all four run in the test prefix of that DPI.
+# Usage: [KOTOPAI_DPI=n] scripts/measure-startup.sh [build dir] [rounds]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/win}
@@ -29,8 +30,13 @@ if [ -z "${IN_MEASURE_DISPLAY:-}" ]; then
   work=$(mktemp -d)   # removed by the run under Xvfb, which takes this process's place
   for name in $programs; do cp "$build/$name.exe" "$work/"; done
   printf '[Pos]\r\nX=0\r\nY=0\r\n' > "$work/kotopai.ini"   # no first-run offer
-  export WINEPREFIX="$here/build/measure-prefix"
-  "$here/scripts/wine-prefix.sh"
+  if [ -n "${KOTOPAI_DPI:-}" ]; then
+    dpi=$KOTOPAI_DPI
+    source "$here/scripts/dpi-env.sh"
+  else
+    export WINEPREFIX="$here/build/measure-prefix"
+    "$here/scripts/wine-prefix.sh"
+  fi
   export IN_MEASURE_DISPLAY=1 WORK="$work"
   DISPLAY= exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds"
 fi

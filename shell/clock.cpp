@@ -1,6 +1,7 @@
 // The status-bar clock line and the elapsed-time figures.
 #include "clock.h"
 #include <stdio.h>
+#include "display_scale.h"
 #include "shell_state.h"
 #include "status_bar.h"
 #include "wide_text.h"
@@ -15,7 +16,7 @@ void show_time_text(const char* text) {
   if (!main_window) return;   // a null window would mean the whole screen
   HDC dc = GetDC(main_window);
   HGDIOBJ old_brush = SelectObject(dc, back_brush);
-  const RECT& strip = TIME_STRIP;
+  const RECT strip = at_display_scale(TIME_STRIP);
   int width = strip.right - strip.left, height = strip.bottom - strip.top;
   PatBlt(back_dc, strip.left, strip.top, width, height, PATCOPY);
   PatBlt(dc, strip.left, strip.top, width, height, PATCOPY);
@@ -25,8 +26,9 @@ void show_time_text(const char* text) {
   wchar_t wide[32];
   wide_copy_from_sjis(text, wide, 32);
   const int length = lstrlenW(wide);
-  TextOutW(back_dc, TIME_TEXT_X, TIME_TEXT_Y, wide, length);
-  TextOutW(dc, TIME_TEXT_X, TIME_TEXT_Y, wide, length);
+  const int x = at_display_scale(TIME_TEXT_X), y = at_display_scale(TIME_TEXT_Y);
+  TextOutW(back_dc, x, y, wide, length);
+  TextOutW(dc, x, y, wide, length);
   SelectObject(dc, old_font);
   SelectObject(dc, old_brush);
   ReleaseDC(main_window, dc);

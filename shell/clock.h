@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+// At 96 DPI; drawn at the display scale.
 constexpr int TIME_TEXT_X = 660;
 constexpr int TIME_TEXT_Y = 10;
 constexpr RECT TIME_STRIP = {600, 10, 600 + 800, 10 + 30};   // wiped before new figures

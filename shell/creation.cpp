@@ -3,10 +3,14 @@
 // settings file can be written, in this order.
 #include "creation.h"
 #include "app_identity.h"
+#include "art_sets.h"
+#include "back_picture.h"
 #include "banner_windows.h"
 #include "board.h"
 #include "clock.h"
 #include "deal.h"
+#include "display_scale.h"
+#include "dpi.h"
 #include "menu_checks.h"
 #include "modal_boxes.h"
 #include "removal.h"
@@ -32,19 +36,16 @@ void offer_shortcuts_on_first_run(HWND window) {
   give_back_modal_place();
 }
 
-void make_back_picture(HWND window) {
-  HDC dc = GetDC(window);
-  back_dc = CreateCompatibleDC(dc);
-  back_bitmap = CreateCompatibleBitmap(dc, BACK_WIDTH, BACK_HEIGHT);
-  SelectObject(back_dc, back_bitmap);
-  HBITMAP pattern = LoadBitmapA(app_instance, MAKEINTRESOURCEA(IDB_BACKGROUND));
-  back_brush = CreatePatternBrush(pattern);
-  DeleteObject(pattern);   // the brush keeps its own copy
-  SelectObject(back_dc, back_brush);
-  PatBlt(back_dc, 0, 0, BACK_WIDTH, BACK_HEIGHT, PATCOPY);
-  path_pen = CreatePen(PS_DASH, 10, RGB(0, 255, 255));
-  SelectObject(back_dc, path_pen);
-  ReleaseDC(window, dc);
+// The set for the window's DPI that fits its monitor, and the window's size at it:
+// at 96 DPI the very size it was made at.
+void take_scale_of(HWND window) {
+  const int dpi = window_dpi(window);
+  RECT place;
+  GetWindowRect(window, &place);
+  display_percent = main_percent(dpi, work_area_of(place));
+  art_use_set(display_percent);
+  const SIZE size = main_window_size(display_percent, dpi);
+  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The menu marks any non-zero value as easy mode or sound on; the switches are made
@@ -54,22 +55,9 @@ void read_switches() {
   sound_on = ini_get_int("SOUND", "sound", 1, SETTINGS_FILE_NAME) != 0 ? 1 : 0;
 }
 
-// The face name goes to GDI in UTF-16: GDI reads an ANSI name in the system's code
-// page, not in the one the program's manifest asks for, and would miss the face on a
-// Windows of another language.
-void make_time_font() {
-  if (time_font) return;
-  time_font = CreateFontW(20, 0, 0, 0, 900, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                          DEFAULT_PITCH | FF_ROMAN, L"MS 明朝");
-}
-
-// back_dc keeps this font and these colours for the program's life.
+// back_dc keeps the time's font and colours for the program's life.
 void write_first_time() {
-  SelectObject(back_dc, time_font);
-  SetBkMode(back_dc, TRANSPARENT);
-  SetTextColor(back_dc, RGB(255, 0, 255));
-  TextOutW(back_dc, TIME_TEXT_X, TIME_TEXT_Y, L"00:00:00", 8);
+  TextOutW(back_dc, at_display_scale(TIME_TEXT_X), at_display_scale(TIME_TEXT_Y), L"00:00:00", 8);
 }
 
 }  // namespace
@@ -77,6 +65,7 @@ void write_first_time() {
 void create_main_window_contents(HWND window) {
   main_window = window;
   offer_shortcuts_on_first_run(window);
+  take_scale_of(window);
   make_back_picture(window);
   read_switches();
   main_menu = GetMenu(window);
@@ -84,7 +73,7 @@ void create_main_window_contents(HWND window) {
   clock_timer_on = 1;
   SetTimer(window, TIMER_CLOCK, CLOCK_FIRST_PERIOD_MS, nullptr);
   game_over = 0;
-  layout_cells();
+  layout_cells(display_percent);
   create_omigoto_window(window);
   omigoto_shown = 0;
   create_tezumari_window(window);
@@ -93,7 +82,6 @@ void create_main_window_contents(HWND window) {
   create_pai_windows(window);
   create_status_bar(window);
   removal_reset();
-  make_time_font();
   write_first_time();
   elapsed_seconds = 0;
   SetTimer(window, TIMER_ELAPSED, ELAPSED_PERIOD_MS, nullptr);

@@ -4,9 +4,11 @@
 #include "clock.h"
 #include "commands.h"
 #include "creation.h"
+#include "dpi.h"
 #include "elapsed_time.h"
 #include "hint.h"
 #include "pick.h"
+#include "rescale.h"
 #include "removal.h"
 #include "resource.h"
 #include "settings_notice.h"
@@ -34,6 +36,11 @@ POINT screen_point(LPARAM lparam) {
   return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
 
+LRESULT on_get_dpi_scaled_size(HWND window, WPARAM dpi, LPARAM size) {
+  *reinterpret_cast<SIZE*>(size) = size_at_dpi(window, static_cast<int>(dpi));
+  return TRUE;
+}
+
 void on_timer(UINT_PTR id) {
   switch (id) {
     case TIMER_CLOCK: show_clock(); break;
@@ -47,6 +54,7 @@ void on_timer(UINT_PTR id) {
 
 LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_NCCREATE: scale_nonclient_area(window); return DefWindowProcW(window, message, wparam, lparam);
     case WM_CREATE: create_main_window_contents(window); return 0;
     // The caption's close button and Alt+F4 end the run as the quit command does:
     // a pair still on show is settled first, so the last pair still earns its entry.
@@ -57,6 +65,8 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
     case WM_ENDSESSION: if (wparam) keep_settings_at_session_end(window); return 0;
     case WM_PAINT: return on_paint(window);
     case WM_MOVE: note_main_window_moved(window); return 0;
+    case WM_GETDPISCALEDSIZE: return on_get_dpi_scaled_size(window, wparam, lparam);
+    case WM_DPICHANGED: on_dpi_changed(window, LOWORD(wparam), *reinterpret_cast<RECT*>(lparam)); return 0;
     case WM_NCMOUSEMOVE: show_menu_help(window, &clock_timer_on, screen_point(lparam)); return 0;
     case WM_MOUSEMOVE: restart_clock(window); return 0;
     case WM_KEYDOWN: on_key(window, static_cast<int>(wparam)); return 0;
@@ -73,10 +83,8 @@ LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM 
 
 HWND create_main_window(HINSTANCE instance) {
   wchar_t* title = wide_from_sjis(app_title);
-  HWND window = CreateWindowExW(0, MAIN_CLASS, title,
-                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH, MAIN_HEIGHT, nullptr,
-                                nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, MAIN_CLASS, title, MAIN_STYLE, CW_USEDEFAULT, CW_USEDEFAULT, MAIN_WIDTH,
+                                MAIN_HEIGHT, nullptr, nullptr, instance, nullptr);
   wide_free(title);
   return window;
 }

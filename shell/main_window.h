@@ -11,5 +11,6 @@ void show_reported_pair(WPARAM wparam, LPARAM lparam);
 
 LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Creates the main window (780 x 580, not yet shown); its creation sequence runs inside.
+// Creates the main window (780 x 580 at 96 DPI, its scale's size at others; not yet
+// shown); its creation sequence runs inside.
 HWND create_main_window(HINSTANCE instance);

@@ -3,6 +3,7 @@
 #include "app_identity.h"
 #include "banner_windows.h"
 #include "board.h"
+#include "display_scale.h"
 #include "drawn_line.h"
 #include "modal_boxes.h"
 #include "outcome.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr RECT LINE_AREA = {0, 30, 800, 630};   // below the elapsed-time figures
+constexpr RECT LINE_AREA = {0, 30, 800, 630};   // below the elapsed-time figures, at 96 DPI
 constexpr RemovalDelay NO_PAIR = {0, 0, -1, -1};
 
 }  // namespace
@@ -28,7 +29,7 @@ namespace {
 
 // The connection line goes from back_dc and from the screen; the figures above stay.
 void wipe_line() {
-  const RECT& area = LINE_AREA;
+  const RECT area = at_display_scale(LINE_AREA);
   int width = area.right - area.left, height = area.bottom - area.top;
   PatBlt(back_dc, area.left, area.top, width, height, PATCOPY);
   if (!main_window) return;   // a null window would mean the whole screen

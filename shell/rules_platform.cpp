@@ -2,6 +2,7 @@
 // showing windows, message boxes, the hint worker's thread and stop request, and
 // what the worker hands to the main window's thread.
 #include <windows.h>
+#include "display_scale.h"
 #include "drawn_line.h"
 #include "hint.h"
 #include "main_window.h"
@@ -12,7 +13,6 @@
 namespace {
 
 RECT drawn_line_bounds = {0, 0, 0, 0};
-constexpr int PEN_REACH = 6;   // half the path pen's width, and one pixel for its rounding
 
 }  // namespace
 
@@ -22,7 +22,9 @@ void platform_draw_segment(Surface surface, int x1, int y1, int x2, int y2) {
   LineTo(dc, x2, y2);
   RECT segment = {x1 < x2 ? x1 : x2, y1 < y2 ? y1 : y2, (x1 > x2 ? x1 : x2) + 1,
                   (y1 > y2 ? y1 : y2) + 1};
-  InflateRect(&segment, PEN_REACH, PEN_REACH);
+  // Half the path pen's width, and one pixel for its rounding.
+  const int pen_reach = at_display_scale(10) / 2 + 1;
+  InflateRect(&segment, pen_reach, pen_reach);
   UnionRect(&drawn_line_bounds, &drawn_line_bounds, &segment);
 }
 

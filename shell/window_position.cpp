@@ -38,8 +38,10 @@ void place_main_window(HWND window) {
   int width = GetDeviceCaps(dc, HORZRES);
   int height = GetDeviceCaps(dc, VERTRES);
   ReleaseDC(window, dc);
+  RECT made;   // at the size its display scale gave it
+  GetWindowRect(window, &made);
   if (saved_position_usable(x, y, width, height))
-    MoveWindow(window, x, y, MAIN_WIDTH, MAIN_HEIGHT, TRUE);
+    MoveWindow(window, x, y, made.right - made.left, made.bottom - made.top, TRUE);
   else
     center_window(window);
 }

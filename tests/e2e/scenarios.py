@@ -7,7 +7,7 @@ import time
 
 import solver
 from screen import (COLS, FACE_H, FACE_W, ROWS, TILE_H, TILE_W, PixelReader, find_client_origin,
-                    load_faces, recognise, tile_frame_matches, tile_origin)
+                    load_faces, recognise, scaled, tile_frame_matches, tile_origin)
 from session import WINDOW_POS, Session, prepare_app_dir, read_ini, stand_in_opener
 
 FIRST_RUN_DONE = "[ShellLink]\nSTARTUP=0\nDESKTOP=0\nSTARTMENU=0\n"
@@ -59,8 +59,8 @@ def box_shown(shot, origin):
     def grey(pixel):
         return pixel[0] == pixel[1] == pixel[2] and 200 <= pixel[0] < 255
 
-    for top in range(30, 480, 8):
-        for left in range(0, 750, 8):
+    for top in range(scaled(30), scaled(480), 8):
+        for left in range(0, scaled(750), 8):
             first = shot.pixel(origin[0] + left, origin[1] + top)
             if grey(first) and all(shot.pixel(origin[0] + left + dx, origin[1] + top + dy) == first
                                    for dy in range(0, 12, 2) for dx in range(0, 12, 2)):

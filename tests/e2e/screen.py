@@ -9,9 +9,22 @@ import subprocess
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 ART = os.path.join(ROOT, "resources", "art")
+# At another DPI (KOTOPAI_E2E_DPI, in a prefix of its own) the board is read at the
+# game's scale for it, by the pictures the program draws there (set_pictures.exe).
+DPI = int(os.environ.get("KOTOPAI_E2E_DPI", "96"))
+SCALE = max(s for s in (100, 125, 150, 175, 200, 250, 300) if s <= max(100, DPI * 100 // 96))
+ART = os.path.join(ROOT, os.environ.get("KOTOPAI_E2E_ART", ART))
 
-TILE_W, TILE_H = 43, 62
-FACE_W, FACE_H = 35, 49          # face with its edges: columns 0-34, rows 0-48
+
+def scaled(length):
+    return (length * SCALE + 50) // 100
+
+
+TILE_W, TILE_H = scaled(43), scaled(62)
+STEP_X, STEP_Y = scaled(36), scaled(49)
+PICTURE_W, PICTURE_H = struct.unpack_from("<ii", open(os.path.join(ART, "tile101.bmp"), "rb").read(), 18)
+FACE_W, FACE_H = (PICTURE_W * 35 + 21) // 43, (PICTURE_H * 49 + 31) // 62   # 35 x 49 at 100 %
+EDGE = max(1, FACE_W // 35)      # the face's edges are as many pixels thick as the set's scale
 COLS, ROWS = 18, 8
 GROUND_INDEX = 16
 GROUND_LOOKS = {(235, 235, 245): "normal", (0, 255, 255): "selected", (0, 255, 0): "hint"}
@@ -19,7 +32,8 @@ GROUND_LOOKS = {(235, 235, 245): "normal", (0, 255, 255): "selected", (0, 255, 0
 
 def tile_origin(slot):
     """Top-left of a tile window in the main window's client area."""
-    return 49 + 36 * (slot % COLS), 70 + 49 * (slot // COLS)
+    return (scaled(20) + STEP_X * (slot % COLS + 1) - (TILE_W - STEP_X),
+            scaled(35) + STEP_Y * (slot // COLS + 1) - scaled(14))
 
 
 def read_bmp(path):
@@ -124,12 +138,12 @@ class PixelReader:
 def tile_frame_matches(shot, left, top):
     """The face edges every tile shares: white top row and left column, the grey
     right column (205) and the lower edge row (192)."""
-    for x in range(1, FACE_W - 1):
+    for x in range(EDGE, FACE_W - EDGE):
         if shot.pixel(left + x, top) != (255, 255, 255):
             return False
         if shot.pixel(left + x, top + FACE_H - 1) != (192, 192, 192):
             return False
-    for y in range(1, FACE_H - 1):
+    for y in range(EDGE, FACE_H - EDGE):
         if shot.pixel(left, top + y) != (255, 255, 255):
             return False
         if shot.pixel(left + FACE_W - 1, top + y) != (205, 205, 205):
@@ -139,10 +153,10 @@ def tile_frame_matches(shot, left, top):
 
 def find_client_origin(shot, near_x, near_y, spread=90):
     """The client origin of the main window, found where tile slot 0's face edges are."""
-    for dy in range(0, spread):
-        for dx in range(0, 24):
+    for dy in range(0, spread * DPI // 96):
+        for dx in range(0, 24 * DPI // 96):
             x, y = near_x + dx, near_y + dy
-            left, top = x + 49, y + 70
+            left, top = x + tile_origin(0)[0], y + tile_origin(0)[1]
             if left + FACE_W >= shot.width or top + FACE_H >= shot.height:
                 continue
             if tile_frame_matches(shot, left, top):

@@ -5,10 +5,12 @@ import shutil
 import subprocess
 import time
 
-from screen import ROOT, Shot
+from screen import DPI, ROOT, Shot
 
 DESKTOP = "kotopai"
-DESKTOP_SIZE = (1024, 768)
+DESKTOP_SIZE = (1024 * DPI // 96, 768 * DPI // 96)
+# The tests' prefix, or the one of the DPI asked for (scripts/dpi-env.sh).
+PREFIX = os.path.join(ROOT, "build", "wineprefix" if DPI == 96 else "wineprefix-dpi%d" % DPI)
 WINDOW_POS = (40, 40)
 
 
@@ -30,14 +32,15 @@ class Session:
             self.display = os.environ["DISPLAY"]
         else:
             self.display = free_display()
-            self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1280x1024x24",
+            self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (
+                                          DESKTOP_SIZE[0] + 256, DESKTOP_SIZE[1] + 256),
                                           "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL)
             for _ in range(100):
                 if os.path.exists("/tmp/.X11-unix/X" + self.display[1:]):
                     break
                 time.sleep(0.05)
-        self.env = dict(os.environ, DISPLAY=self.display)
+        self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=PREFIX)
         if path_first:
             self.env["PATH"] = path_first + os.pathsep + self.env.get("PATH", "")
         self.game = None
@@ -47,7 +50,9 @@ class Session:
     def start(self):
         # A Wine server left running would serve this session with its own rights.
         self.stop_wine()
-        subprocess.run(self.wrapper + [os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True,
+        subprocess.run(self.wrapper + ["bash", "-c", 'dpi=%d; source "$0"' % DPI,
+                                       os.path.join(ROOT, "scripts", "dpi-env.sh")]
+                       if DPI != 96 else [os.path.join(ROOT, "scripts", "wine-prefix.sh")], check=True,
                        env=self.env)
         self.started_at = time.monotonic()
         self.game = subprocess.Popen(
@@ -72,8 +77,7 @@ class Session:
             return False
 
     def stop_wine(self):
-        subprocess.run(["wineserver", "-k"], env=dict(self.env, WINEPREFIX=os.path.join(
-            ROOT, "build", "wineprefix")), stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
 
     def stop(self):
         if self.game and self.game.poll() is None:

@@ -1,4 +1,5 @@
 // The board: layout, slot geometry, the removal history and restoring a deal.
+#include <vector>
 #include "rules_fixture.h"
 
 namespace {
@@ -29,6 +30,26 @@ TEST_F(BoardTest, LayoutPlacesCellsTilesAndAnchors) {
   const Rect& last_tile = tile_rects[143];
   EXPECT_EQ(last_tile.left, cell_at(18, 8).cell_rect.left - 7);
   EXPECT_EQ(last_tile.bottom, cell_at(18, 8).cell_rect.bottom - 14);
+}
+
+// At each display scale only the step is rounded: the far corner is whole steps from
+// the first cell, and tiles and the line's ends keep their place in the cell.
+TEST_F(BoardTest, LayoutAtEachScaleKeepsOneStepAndTheTilesPlaceInTheCell) {
+  struct Row { int percent, first_left, first_top, corner_left, corner_top, tile_left, tile_top, end_x, end_y; };
+  const Row rows[] = {{100, 56, 84, 704, 476, 49, 70, 68, 103},     {125, 70, 105, 880, 593, 61, 87, 85, 129},
+                      {150, 84, 127, 1056, 719, 73, 106, 102, 156}, {175, 98, 147, 1232, 835, 86, 122, 119, 180},
+                      {200, 112, 168, 1408, 952, 98, 140, 136, 206}, {300, 168, 252, 2112, 1428, 147, 210, 204, 309}};
+  for (const Row& row : rows) {
+    layout_cells(row.percent);
+    const Rect& first = slot_cell(0).cell_rect;
+    const Rect& corner = cell_at(19, 9).cell_rect;
+    EXPECT_EQ((std::vector<int>{row.first_left, row.first_top, row.corner_left, row.corner_top, row.tile_left,
+                                row.tile_top, row.end_x, row.end_y}),
+              (std::vector<int>{first.left, first.top, corner.left, corner.top, tile_rects[0].left, tile_rects[0].top,
+                                line_anchor(1, 1).x, line_anchor(1, 1).y}))
+        << row.percent;
+    EXPECT_EQ(corner.right - corner.left, first.right - first.left) << row.percent;
+  }
 }
 
 TEST_F(BoardTest, RemovalsAgeOlderRemovalsAndCarryTheOrder) {

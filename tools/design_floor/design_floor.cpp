@@ -6,38 +6,52 @@
 // fonts or off-screen picture. Its first frame is noted as the game notes its own.
 // Started with "repaint N" it instead repaints the tiles as a new deal does, N times,
 // and prints the times as bench/win/play_figures does (scripts/measure-play.sh).
+// At another display scale everything is the game's size there: the set of its DPI.
 #include <windows.h>
 #include <commctrl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "art_sets.h"
 #include "message_loop.h"
 
 namespace {
 
 constexpr int COLUMNS = 18, ROWS = 8, TILES = COLUMNS * ROWS;
-constexpr int TILE_WIDTH = 43, TILE_HEIGHT = 62;
-constexpr int ROW_BYTES = (TILE_WIDTH + 3) & ~3;
+constexpr TileSize LARGEST = tile_size_at(ART_SET_PERCENTS[ART_SET_COUNT - 1]);
+constexpr int MOST_ROW_BYTES = (LARGEST.width + 3) & ~3;
 
 // One packed 8-bit DIB with a full colour table: a light face and darker sides.
 struct TilePicture {
   BITMAPINFOHEADER header;
   RGBQUAD colors[256];
-  BYTE pixels[ROW_BYTES * TILE_HEIGHT];
+  BYTE pixels[MOST_ROW_BYTES * LARGEST.height];
 };
 TilePicture picture;
+int percent = 100;
+TileSize tile = tile_size_at(100);
+
+int scaled(int length_96) { return scale_length(length_96, percent); }
+
+void take_scale() {
+  HDC screen = GetDC(nullptr);
+  percent = art_set_for(GetDeviceCaps(screen, LOGPIXELSY) * 100 / 96);
+  ReleaseDC(nullptr, screen);
+  tile = tile_size_at(percent);
+}
 HPALETTE palette;
 HWND tiles[TILES];
 
 void make_picture() {
-  picture.header = {sizeof(BITMAPINFOHEADER), TILE_WIDTH, TILE_HEIGHT, 1, 8, BI_RGB};
+  picture.header = {sizeof(BITMAPINFOHEADER), tile.width, tile.height, 1, 8, BI_RGB};
   for (int i = 0; i < 256; ++i) picture.colors[i] = RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
-  for (int row = 0; row < TILE_HEIGHT; ++row) {
-    for (int column = 0; column < TILE_WIDTH; ++column) {
-      int top_row = TILE_HEIGHT - 1 - row;   // stored bottom-up
-      BYTE index = column > 34 ? 1 : top_row > 48 ? 2 : BYTE(16 + (column * top_row) % 12);
-      picture.pixels[row * ROW_BYTES + column] = index;
+  const int row_bytes = (tile.width + 3) & ~3;
+  for (int row = 0; row < tile.height; ++row) {
+    for (int column = 0; column < tile.width; ++column) {
+      int top_row = tile.height - 1 - row;   // stored bottom-up
+      BYTE index = column >= tile.step_x - 1 ? 1 : top_row >= tile.step_y ? 2 : BYTE(16 + (column * top_row) % 12);
+      picture.pixels[row * row_bytes + column] = index;
     }
   }
   static WORD description[2 + 2 * 256];   // LOGPALETTE: version, count, then the entries
@@ -56,7 +70,7 @@ void paint_tile(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   HPALETTE previous = SelectPalette(dc, palette, FALSE);
   RealizePalette(dc);
-  SetDIBitsToDevice(dc, 0, 0, TILE_WIDTH, TILE_HEIGHT, 0, 0, 0, TILE_HEIGHT, picture.pixels,
+  SetDIBitsToDevice(dc, 0, 0, tile.width, tile.height, 0, 0, 0, tile.height, picture.pixels,
                     reinterpret_cast<BITMAPINFO*>(&picture), DIB_RGB_COLORS);
   SelectPalette(dc, previous, FALSE);
   EndPaint(window, &paint);
@@ -73,11 +87,12 @@ LRESULT CALLBACK tile_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 
 // Later slots lie above earlier ones: each new child goes below those made before.
 void create_tiles(HWND main) {
-  static const POINT outline[] = {{0, 0}, {35, 0}, {42, 13}, {42, 62}, {8, 62}, {0, 49}};
+  const int w = tile.width, h = tile.height, sx = tile.step_x, sy = tile.step_y;
+  const POINT outline[] = {{0, 0}, {sx - 1, 0}, {w - 1, h - sy}, {w - 1, h}, {w - sx + 1, h}, {0, sy}};
   for (int slot = TILES - 1; slot >= 0; --slot) {
-    int x = 49 + 36 * (slot % COLUMNS), y = 70 + 49 * (slot / COLUMNS);
+    int x = scaled(20) + sx * (slot % COLUMNS + 1) - (w - sx), y = scaled(35) + sy * (slot / COLUMNS + 1) - scaled(14);
     tiles[slot] = CreateWindowExA(0, "Design Tile", nullptr, WS_CHILD | WS_CLIPSIBLINGS, x, y,
-                                  TILE_WIDTH, TILE_HEIGHT, main, nullptr, nullptr, nullptr);
+                                  w, h, main, nullptr, nullptr, nullptr);
     HRGN region = CreatePolygonRgn(outline, 6, ALTERNATE);
     if (!SetWindowRgn(tiles[slot], region, TRUE)) DeleteObject(region);
     ShowWindow(tiles[slot], SW_SHOW);
@@ -155,6 +170,7 @@ int measure_repaints(HWND main, int rounds) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
+  take_scale();
   make_picture();
   HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
   HBRUSH gray = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
@@ -166,7 +182,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
   RegisterClassA(&tile_class);
   HWND window = CreateWindowExA(0, "Design Main", "Design floor",
                                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 780, 580, nullptr, make_menu(),
+                                CW_USEDEFAULT, CW_USEDEFAULT, scaled(780), scaled(580), nullptr, make_menu(),
                                 nullptr, nullptr);
   ShowWindow(window, show);
   UpdateWindow(window);

@@ -1,0 +1,129 @@
+// The main window at the display scale of the prefix the program runs in (ctest runs
+// it at 96, 120, 144, 192 and 288 DPI), and after a move to another scale.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <climits>
+#include "banner_windows.h"
+#include "board.h"
+#include "clock.h"
+#include "display_scale.h"
+#include "main_window_harness.h"
+#include "rescale.h"
+#include "shell_state.h"
+#include "tile_windows.h"
+
+namespace {
+
+constexpr SIZE CLIENT_96 = {774, 536};   // of the 780 x 580 window, Wine's frame at 96 DPI
+struct ScaleRow { int dpi, percent; };
+const ScaleRow SCALES[] = {{96, 100}, {120, 125}, {144, 150}, {192, 200}, {288, 300}};
+
+RECT place_in(HWND parent, HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+HWND window_at(HWND parent, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(parent, &point);
+  return WindowFromPoint(point);
+}
+
+ScaleRow prefix_scale() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  for (const ScaleRow& row : SCALES)
+    if (row.dpi == dpi) return row;
+  return ScaleRow{dpi, 0};
+}
+
+// Wine draws every caption and menu at the prefix's DPI, so the client area and what
+// the status bar covers are checked at that DPI only.
+void expect_laid_out_at(HWND window, int percent, bool at_prefix_dpi) {
+  SCOPED_TRACE(percent);
+  EXPECT_EQ(percent, display_percent);
+  RECT client;
+  GetClientRect(window, &client);
+  const int status_top = at_prefix_dpi ? place_in(window, status_bar).top : INT_MAX;
+  if (at_prefix_dpi) {
+    EXPECT_EQ(scale_length(CLIENT_96.cx, percent), client.right);
+    EXPECT_EQ(scale_length(CLIENT_96.cy, percent), client.bottom);
+  }
+  const TileSize size = tile_size_at(percent);
+  const RECT first = place_in(window, static_cast<HWND>(pai_windows[0]));
+  for (int slot = 0; slot < TILE_COUNT; ++slot) {
+    const RECT tile = place_in(window, static_cast<HWND>(pai_windows[slot]));
+    const RECT expected = {first.left + size.step_x * (slot % DEAL_COLS), first.top + size.step_y * (slot / DEAL_COLS),
+                           tile.left + size.width, tile.top + size.height};
+    ASSERT_TRUE(EqualRect(&expected, &tile)) << slot;
+    ASSERT_TRUE(tile.left >= 0 && tile.right <= client.right && tile.bottom <= status_top) << slot;
+  }
+  const RECT omigoto = place_in(window, omigoto_window), tezumari = place_in(window, tezumari_window);
+  const int ring_middle = (cell_at(0, 0).cell_rect.left + cell_at(GRID_COLS - 1, 0).cell_rect.right + 1) / 2;
+  EXPECT_NEAR(ring_middle, (omigoto.left + omigoto.right) / 2, 1);
+  EXPECT_TRUE(tezumari.right <= client.right && tezumari.bottom <= status_top);
+  // The elapsed time's widest figures, at the grown font, stay inside and above the tiles.
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, time_font);
+  SIZE text;
+  GetTextExtentPoint32A(dc, "88:88:88", 8, &text);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  EXPECT_LE(scale_length(TIME_TEXT_X, percent) + text.cx, client.right);
+  EXPECT_LE(scale_length(TIME_TEXT_Y, percent) + text.cy, first.top);
+  EXPECT_GE(text.cy, scale_length(18, percent));
+}
+
+// The corners of a tile's face and its middle pick that tile, never a neighbour; the
+// line's ends lie inside their cells.
+void expect_faces_picked(HWND window, int percent) {
+  const TileSize size = tile_size_at(percent);
+  const POINT spots[] = {{2, 2}, {size.step_x - 3, 2}, {2, size.step_y - 3},
+                         {size.step_x - 3, size.step_y - 3}, {size.step_x / 2, size.step_y / 2}};
+  for (int slot : {0, 17, 70, 126, 143}) {
+    const RECT tile = place_in(window, static_cast<HWND>(pai_windows[slot]));
+    for (const POINT& spot : spots)
+      EXPECT_EQ(pai_windows[slot], window_at(window, tile.left + spot.x, tile.top + spot.y))
+          << slot << " at " << spot.x << "," << spot.y;
+  }
+  for (Point cell : {Point{0, 0}, Point{1, 1}, Point{19, 9}}) {
+    const Point end = line_anchor(cell.x, cell.y);
+    const Rect& r = cell_at(cell.x, cell.y).cell_rect;
+    EXPECT_TRUE(end.x > r.left && end.x < r.right && end.y > r.top && end.y < r.bottom);
+  }
+}
+
+TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
+  write_settings_text("[Pos]\r\nX=20\r\nY=20\r\n");
+  HWND window = open_main_window();
+  keep_on_top(window);
+  const ScaleRow prefix = prefix_scale();
+  ASSERT_NE(0, prefix.percent) << prefix.dpi;
+  expect_laid_out_at(window, prefix.percent, true);
+  expect_faces_picked(window, prefix.percent);
+
+  // Wine never moves a window to another scale: the handler is called as Windows would.
+  SendMessageA(window, WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(pai_windows[5]));
+  elapsed_seconds = 42;
+  for (const ScaleRow& row : {SCALES[0], SCALES[1], SCALES[2], SCALES[3], SCALES[4], prefix}) {
+    RECT suggested = {30, 40, 30 + 100, 40 + 100}, place, work;
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+    pump_messages();
+    GetWindowRect(window, &place);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);   // a smaller screen takes a smaller set
+    EXPECT_TRUE(place.left == 30 && place.top == 40 && place.right - place.left <= work.right - work.left &&
+                place.bottom - place.top <= work.bottom - work.top && display_percent <= row.percent) << row.dpi;
+    expect_laid_out_at(window, display_percent, row.dpi == prefix.dpi);
+    expect_faces_picked(window, display_percent);
+  }
+  EXPECT_EQ(TILE_SELECTED, slot_cell(5).state);
+  EXPECT_EQ(5, selected_slot);
+  EXPECT_GE(elapsed_seconds, 42);   // the clock went on counting
+  close_main_window(window);
+  remove_settings();
+}
+
+}  // namespace
