@@ -170,7 +170,7 @@ add_test(NAME program_size COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:kotopai
 add_executable(wave_file_tests ${WAVE_FILE_TEST_SOURCES})
 target_include_directories(wave_file_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell)
 target_compile_definitions(wave_file_tests PRIVATE KOTOPAI_SOUNDS="${CMAKE_SOURCE_DIR}/resources/sounds")
-target_link_libraries(wave_file_tests PRIVATE gtest_main)
+target_link_libraries(wave_file_tests PRIVATE gtest_main winmm)
 add_test(NAME wave_file_tests COMMAND wave_file_tests)
 set_tests_properties(wave_file_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 

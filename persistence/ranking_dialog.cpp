@@ -96,7 +96,7 @@ static INT_PTR on_init(HWND dialog, LPARAM seconds) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
   if (state->time == 0) {
     RankingTable table;
-    ranking_load(&table, SETTINGS_FILE_NAME);
+    ranking_read(&table);
     ranking_fill(dialog, &table);
   } else {
     show_new_entry(dialog, state);

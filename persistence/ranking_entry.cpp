@@ -4,7 +4,9 @@
 
 #include <cstring>
 
+#include "program_path.h"
 #include "settings.h"
+#include "settings_lock.h"
 #include "settings_save.h"
 
 constexpr const char* DEFAULT_PLAYER = "Player1";
@@ -74,4 +76,14 @@ void ranking_keep_name(RankingEntry* entry, const char* name) {
     return written;
   });
   if (saved && found) std::memcpy(entry->name, kept, RANKING_NAME_SIZE);
+}
+
+// Read in the turn, as a save reads it, so no other copy's save lands between the
+// reads of its keys: the table shown is one table, never one's names beside another's
+// times. Where no turn is to be had, the file is read all the same.
+void ranking_read(RankingTable* table) {
+  LongPath file;
+  const HANDLE turn = ini_file_path(SETTINGS_FILE_NAME, &file) ? settings_lock_take(file.text) : nullptr;
+  ranking_load(table, SETTINGS_FILE_NAME);
+  if (turn) settings_lock_release(turn);
 }

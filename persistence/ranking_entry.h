@@ -20,3 +20,6 @@ int ranking_find(const RankingTable* table, const RankingEntry* entry);
 
 // name becomes the player's name, and the entry's where the file still holds it.
 void ranking_keep_name(RankingEntry* entry, const char* name);
+
+// The table as one save left it, for the view.
+void ranking_read(RankingTable* table);

@@ -1,52 +1,76 @@
-// Copies of the game that use one settings file take turns at saving it: a mutex
-// named after the file, which every copy started from that folder finds.
+// Copies of the game that use one settings file take turns at saving it. The turn is
+// a file beside the settings, held open with no sharing while a save runs: the file
+// system knows it for the same file however its path is spelled (the short form, a
+// second drive letter, a network path, a junction) and whoever opens it (another
+// user, a copy run as administrator), where a named object is met only by its name
+// and in its own session. The file goes when its handle closes, and Windows closes
+// the handles of a copy that was killed, so a dead copy never keeps the turn.
 #include "settings_lock.h"
 
-#include <cstdint>
+#include <cstring>
+
+#include "program_path.h"
+#include "settings_save.h"
 
 namespace {
 
-// A save holds the turn for some milliseconds, up to about a second when the file
-// is held by another program. A copy that holds it much longer is stuck (in a
-// debugger, say): rather than wait for ever, the save is given up.
-constexpr DWORD TURN_WAIT_MS = 5000;
+constexpr char LOCK_NAME[] = "kotopai.lck";   // as long as the file's name: it fits where that does
+constexpr DWORD TRY_PAUSE_MS = 10;
 
-constexpr wchar_t NAME_PREFIX[] = L"Local\\Kotopai.Settings.";
-constexpr int HASH_DIGITS = 16;
-constexpr int NAME_SIZE = sizeof NAME_PREFIX / sizeof NAME_PREFIX[0] + HASH_DIGITS;
+// A save takes milliseconds, a large file on a slow stick or one that a scanner holds
+// a few seconds. The copy waits as long as the holder is seen at work, the file or its
+// copy changing; one that changes neither for this long is stuck (in a debugger, say),
+// and rather than wait for ever the save is given up.
+constexpr DWORD QUIET_MS = 10000;
 
-// A mutex's name is short and holds no backslash, so it carries a hash of the path
-// (64-bit FNV-1a), with the letters folded to one case as the file system matches
-// names: the same folder spelled in another case is the same file.
-void lock_name(const wchar_t* path, wchar_t* name) {
-  uint64_t hash = 14695981039346656037ull;
-  for (const wchar_t* c = path; *c; ++c) {
-    wchar_t folded = *c;
-    LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, c, 1, &folded, 1);
-    hash = (hash ^ static_cast<uint16_t>(folded)) * 1099511628211ull;
-  }
-  wchar_t* end = name;
-  for (const wchar_t* p = NAME_PREFIX; *p; ++p) *end++ = *p;
-  for (int digit = HASH_DIGITS - 1; digit >= 0; --digit) *end++ = L"0123456789abcdef"[(hash >> (4 * digit)) & 15];
-  *end = L'\0';
+struct Seen {
+  WIN32_FILE_ATTRIBUTE_DATA file, copy;
+};
+
+void look(const wchar_t* file, const wchar_t* copy, Seen* seen) {
+  ZeroMemory(seen, sizeof *seen);
+  GetFileAttributesExW(file, GetFileExInfoStandard, &seen->file);
+  GetFileAttributesExW(copy, GetFileExInfoStandard, &seen->copy);
+}
+
+// The file at path could not be opened: whether that is another copy's turn, or a
+// lock file that is going as its holder lets go, rather than a folder that takes no
+// file. A stray lock file marked read-only is cleared, to be taken at the next try.
+bool held(const wchar_t* path, DWORD error) {
+  if (error == ERROR_SHARING_VIOLATION) return true;
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+  return true;
 }
 
 }  // namespace
 
 HANDLE settings_lock_take(const wchar_t* path) {
-  wchar_t name[NAME_SIZE];
-  lock_name(path, name);
-  HANDLE lock = CreateMutexW(nullptr, FALSE, name);
-  if (!lock) return nullptr;
-  // A copy killed in the middle of a save leaves the turn abandoned, and the file
-  // whole: the turn is simply taken over.
-  const DWORD waited = WaitForSingleObject(lock, TURN_WAIT_MS);
-  if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) return lock;
-  CloseHandle(lock);
-  return nullptr;
+  LongPath lock, copy, room;
+  path_beside(path, LOCK_NAME, &lock);
+  unlimited_path(lock.text, &lock);
+  path_beside(path, SETTINGS_COPY_NAME, &room);
+  unlimited_path(room.text, &copy);
+  unlimited_path(path, &room);
+  Seen before, now;
+  look(room.text, copy.text, &before);
+  DWORD quiet_since = GetTickCount();
+  for (;;) {
+    const HANDLE turn = CreateFileW(lock.text, GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (turn != INVALID_HANDLE_VALUE) return turn;
+    if (!held(lock.text, GetLastError())) return nullptr;
+    Sleep(TRY_PAUSE_MS);
+    look(room.text, copy.text, &now);
+    if (memcmp(&now, &before, sizeof now) != 0) {
+      before = now;
+      quiet_since = GetTickCount();
+    } else if (GetTickCount() - quiet_since > QUIET_MS) {
+      return nullptr;
+    }
+  }
 }
 
-void settings_lock_release(HANDLE lock) {
-  ReleaseMutex(lock);
-  CloseHandle(lock);
-}
+void settings_lock_release(HANDLE lock) { CloseHandle(lock); }

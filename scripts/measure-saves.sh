@@ -10,6 +10,8 @@
 # Usage: scripts/measure-saves.sh before-build after-build [turns] [rounds]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+# Wine and what it starts write under "~": they get the home under build/ the tests have.
+[ "${HOME:-}" = "$here/build/home" ] || exec "$here/scripts/with-test-home" "$0" "$@"
 before=$(cd "$1" && pwd)
 after=$(cd "$2" && pwd)
 turns=${3:-10}

@@ -8,13 +8,24 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.kotopai-ready-5"
-[ -f "$stamp" ] && exit 0
+# The tests' prefix reaches the host's root by a second spelling as well as by Z:\,
+# Y:\root\ (a folder whose link leads there), so a test can start two copies of a
+# program that reach one folder by two paths. The drive's own folder is no parent of
+# any other path, so every path Wine makes from a host path still begins with Z:.
+second_drive() {
+  [ -n "${KOTOPAI_PLAYER:-}" ] && return 0
+  # Made only where missing: scripts that start at once may both be here.
+  mkdir -p "$WINEPREFIX/second-drive"
+  [ -L "$WINEPREFIX/second-drive/root" ] || ln -s / "$WINEPREFIX/second-drive/root" 2>/dev/null || true
+  [ -L "$WINEPREFIX/dosdevices/y:" ] || ln -s ../second-drive "$WINEPREFIX/dosdevices/y:" 2>/dev/null || true
+}
+[ -f "$stamp" ] && { second_drive; exit 0; }
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 # Two callers may race on a fresh prefix; one makes it, the other waits.
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$stamp" ] && exit 0
+[ -f "$stamp" ] && { second_drive; exit 0; }
 
 # The menu builder stays off while the prefix is made, also in the player's: at its
 # first start it would register Wine's own handlers for the host's file types before
@@ -86,5 +97,6 @@ if [ -z "${KOTOPAI_PLAYER:-}" ]; then
     while IFS= read -r -d '' link; do rm "$link"; mkdir "$link"; done
 fi
 
+second_drive
 rm -f "$WINEPREFIX"/.kotopai-ready-*
 touch "$stamp"

@@ -11,6 +11,10 @@ namespace {
 
 constexpr uint64_t RIFF_HEADER = 12;   // "RIFF", the size of what follows, "WAVE"
 constexpr uint64_t CHUNK_HEADER = 8;   // the name, the size of the body
+// The player reads 12 bytes of every header it looks at, the form type that a RIFF or
+// LIST chunk would have as well, so a header with fewer bytes of body at the file's
+// end (no samples, or up to three) makes it read past the end.
+constexpr uint64_t PLAYER_HEADER = 12;
 constexpr uint16_t WAVE_FORMAT_PCM = 1;
 
 uint32_t read16(const unsigned char* at) { return at[0] | at[1] << 8; }
@@ -41,6 +45,7 @@ bool wave_file_playable(const unsigned char* bytes, size_t size) {
   if (end > size) return false;
   bool format = false, data = false;
   for (uint64_t at = RIFF_HEADER; at + CHUNK_HEADER <= end;) {
+    if (!data && at + PLAYER_HEADER > size) return false;   // it looks no further than the samples
     const uint64_t body = at + CHUNK_HEADER, body_size = read32(bytes + at + 4);
     if (body + body_size > end) return false;
     if (!format && named(bytes + at, "fmt ")) {

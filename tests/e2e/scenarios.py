@@ -102,15 +102,18 @@ def start_game(win_build, out_dir, name, mode, sound, visible, extra_ini="", pat
     return session, origin, shot
 
 
-def read_full_board(session, origin, faces_art, seconds=10):
-    """The board of a fresh deal, read again until all 144 tiles are seen: a read may
-    fall on a moment when the window is still being painted."""
+def read_full_board(session, origin, faces_art, count=144, seconds=10):
+    """The board read again until two reads in a row agree on count tiles (any number
+    for None): a read may fall on a moment when the window is still being painted, its
+    tiles shown before each has painted its new face over the last deal's."""
     deadline = time.monotonic() + seconds
+    last = None
     while True:
         faces = read_board(session, origin, faces_art)
-        if len(faces) == 144 or time.monotonic() > deadline:
-            check(len(faces) == 144, "read %d tiles, not 144" % len(faces))
+        if (faces == last and count in (None, len(faces))) or time.monotonic() > deadline:
+            check(count in (None, len(faces)), "read %d tiles, not %d" % (len(faces), count))
             return faces
+        last = faces
         time.sleep(0.3)
 
 
@@ -287,6 +290,13 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
             last = None
             while True:
                 pairs = solver.removable_pairs(faces)
+                if not pairs and faces and not banner_shown(session.shot(), origin):
+                    # Stuck as read, yet the game plays on: play goes on from the screen.
+                    seen = read_full_board(session, origin, faces_art, None)
+                    if seen != faces:
+                        log("e2e: the board read at the deal was not the screen's")
+                        faces = seen
+                        continue
                 if not pairs or len(faces) == 0:
                     break
                 a, b = rng.choice(pairs)

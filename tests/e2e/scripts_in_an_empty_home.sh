@@ -34,6 +34,8 @@ run_in_empty_home() {
 run_in_empty_home measure-startup '^round 1 kotopai [0-9]' "$here/scripts/measure-startup.sh" "$win" 1
 run_in_empty_home measure-play '^turn +1 +design +[0-9.]+ +[0-9.]+ ms +kotopai +[0-9]' \
   "$here/scripts/measure-play.sh" --turns-only "$win" 1
+run_in_empty_home measure-saves '^turn +1 +to dialog +[0-9.]+ \| +[0-9.]+' \
+  "$here/scripts/measure-saves.sh" "$win" "$win" 1 1
 run_in_empty_home screenshot-start '^screenshot: /' \
   "$here/scripts/screenshot-start.sh" "$win" "$work/start.png"
 run_in_empty_home play-without-display '^e2e first_screen: passed' "$here/scripts/play.sh" first_screen

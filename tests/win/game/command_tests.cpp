@@ -151,6 +151,10 @@ TEST_F(GameTest, HelpAndHomePageGoToTheShellOrABoxSaysWhereTheyAre) {
                                    : "ブラウザで、このアドレスを直接開いてください。"),
               catcher.caught()[1].text);
   }
+  // The shell's own answer, not only the test's stand-in: a page it cannot open is told.
+  BoxCatcher catcher;
+  open_page(window, PAGE_HELP, (folder + L"\\help\\no such page.htm").c_str(), nullptr);
+  EXPECT_EQ(1u, catcher.caught().size());
 }
 
 // A page's file, and the folders on its way below the test program's own, made for
