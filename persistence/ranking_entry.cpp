@@ -3,7 +3,9 @@
 #include "ranking_entry.h"
 
 #include <cstring>
+#include <string>
 
+#include "file_bytes.h"
 #include "program_path.h"
 #include "settings.h"
 #include "settings_lock.h"
@@ -80,10 +82,20 @@ void ranking_keep_name(RankingEntry* entry, const char* name) {
 
 // Read in the turn, as a save reads it, so no other copy's save lands between the
 // reads of its keys: the table shown is one table, never one's names beside another's
-// times. Where no turn is to be had, the file is read all the same.
+// times. The file is read once for the whole table, so a large file costs one read,
+// not one for each of the table's keys. Where no turn is to be had, or the file cannot
+// be read whole, it is read key by key all the same.
 void ranking_read(RankingTable* table) {
   LongPath file;
   const HANDLE turn = ini_file_path(SETTINGS_FILE_NAME, &file) ? settings_lock_take(file.text) : nullptr;
+  std::string bytes;
+  IniText text;
+  const bool whole = turn && file_read_whole(file.text, &bytes) == ERROR_SUCCESS;
+  if (whole) {
+    ini_text_split(bytes, &text);
+    ini_in_memory(SETTINGS_FILE_NAME, &text);
+  }
   ranking_load(table, SETTINGS_FILE_NAME);
+  if (whole) ini_in_memory(SETTINGS_FILE_NAME, nullptr);
   if (turn) settings_lock_release(turn);
 }

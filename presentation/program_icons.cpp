@@ -2,13 +2,9 @@
 // run time, so the same program starts on older systems, which have one DPI for all.
 #include "program_icons.h"
 #include "resource.h"
+#include "user32_later.h"
 
 namespace {
-
-void* user32_function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  return user32 ? reinterpret_cast<void*>(GetProcAddress(user32, name)) : nullptr;
-}
 
 UINT screen_dpi() {
   HDC screen = GetDC(nullptr);
@@ -27,8 +23,8 @@ HANDLE load_at(HWND window, int resource_id, UINT type, int metric) {
 UINT dpi_of(HWND window) {
   using DpiForWindow = UINT(WINAPI*)(HWND);
   using DpiForSystem = UINT(WINAPI*)();
-  static auto for_window = reinterpret_cast<DpiForWindow>(user32_function("GetDpiForWindow"));
-  static auto for_system = reinterpret_cast<DpiForSystem>(user32_function("GetDpiForSystem"));
+  static auto for_window = user32_function<DpiForWindow>("GetDpiForWindow");
+  static auto for_system = user32_function<DpiForSystem>("GetDpiForSystem");
   UINT dpi = 0;
   if (window && for_window) dpi = for_window(window);
   else if (for_system) dpi = for_system();
@@ -37,7 +33,7 @@ UINT dpi_of(HWND window) {
 
 int metric_at_dpi(int metric, UINT dpi) {
   using MetricsForDpi = int(WINAPI*)(int, UINT);
-  static auto for_dpi = reinterpret_cast<MetricsForDpi>(user32_function("GetSystemMetricsForDpi"));
+  static auto for_dpi = user32_function<MetricsForDpi>("GetSystemMetricsForDpi");
   if (for_dpi) return for_dpi(metric, dpi);
   return GetSystemMetrics(metric);   // one DPI for the whole system: this is it
 }

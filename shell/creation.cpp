@@ -13,6 +13,7 @@
 #include "dpi.h"
 #include "menu_checks.h"
 #include "modal_boxes.h"
+#include "program_icons.h"
 #include "removal.h"
 #include "resource.h"
 #include "settings.h"
@@ -39,7 +40,7 @@ void offer_shortcuts_on_first_run(HWND window) {
 // The set for the window's DPI that fits its monitor, and the window's size at it:
 // at 96 DPI the very size it was made at.
 void take_scale_of(HWND window) {
-  const int dpi = window_dpi(window);
+  const int dpi = static_cast<int>(dpi_of(window));
   RECT place;
   GetWindowRect(window, &place);
   display_percent = main_percent(dpi, work_area_of(place));

@@ -3,25 +3,12 @@
 #include "dpi.h"
 #include "art_sets.h"
 #include "shell_state.h"
+#include "user32_later.h"
 
 namespace {
 
-using DpiForWindow = UINT(WINAPI*)(HWND);
 using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using EnableNonClient = BOOL(WINAPI*)(HWND);
-
-template <typename Function>
-Function user32_function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
-}
-
-int system_dpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 // Caption, menu bar and frame around a client area at the DPI. Without the newer
 // function, the system's metrics are the only ones there are.
@@ -38,11 +25,6 @@ SIZE size_of(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom
 
 }  // namespace
 
-int window_dpi(HWND window) {
-  static const DpiForWindow dpi_for_window = user32_function<DpiForWindow>("GetDpiForWindow");
-  int dpi = dpi_for_window && window ? static_cast<int>(dpi_for_window(window)) : 0;
-  return dpi > 0 ? dpi : system_dpi();
-}
 
 void scale_nonclient_area(HWND window) {
   static const EnableNonClient enable = user32_function<EnableNonClient>("EnableNonClientDpiScaling");

@@ -6,8 +6,6 @@
 
 constexpr DWORD MAIN_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// The window's DPI: its monitor's where the system tells it, else the system's.
-int window_dpi(HWND window);
 // Lets Windows 10 of 2016 scale the caption and menu of a per-monitor window too
 // (later ones do it by the manifest); to be called in WM_NCCREATE.
 void scale_nonclient_area(HWND window);

@@ -7,6 +7,7 @@
 #include "connection.h"
 #include "display_scale.h"
 #include "dpi.h"
+#include "program_icons.h"
 #include "drawn_line.h"
 #include "removal.h"
 #include "shell_state.h"
@@ -23,6 +24,16 @@ void draw_line_on_show() {
   const int first = removal_delay.removed_first, second = removal_delay.removed_second;
   draw_connection(slot_x(first), slot_y(first), slot_x(second), slot_y(second), back_dc);
   take_drawn_line_bounds();   // the whole window is painted again anyway
+}
+
+// The caption's and the task bar's icons, from the pictures made for the new DPI; the
+// ones set before are let go.
+void set_icons_for_dpi(HWND window) {
+  const struct { WPARAM kind; int metric; } icons[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
+  for (const auto& icon : icons) {
+    const LPARAM picked = reinterpret_cast<LPARAM>(program_icon(window, icon.metric));
+    if (HICON old = reinterpret_cast<HICON>(SendMessageW(window, WM_SETICON, icon.kind, picked))) DestroyIcon(old);
+  }
 }
 
 }  // namespace
@@ -45,5 +56,6 @@ void on_dpi_changed(HWND window, int dpi, const RECT& suggested) {
   place_pai_windows();
   place_banners();
   if (status_bar) SendMessageW(status_bar, WM_SIZE, 0, 0);   // back to the bottom edge
+  set_icons_for_dpi(window);
   InvalidateRect(window, nullptr, TRUE);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include "art_sets.h"
 #include "banner_windows.h"
 #include "board.h"
 #include "clock.h"
@@ -96,6 +97,42 @@ void expect_faces_picked(HWND window, int percent) {
   }
 }
 
+// The last tile, which nothing covers, shows its set's picture pixel for pixel inside
+// its outline: a set stretched from another on the way to the screen differs.
+void expect_drawn_from_its_set(HWND window) {
+  HWND tile = static_cast<HWND>(pai_windows[TILE_COUNT - 1]);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pump_messages();
+  const auto* dib = art_picture(IDB_PAI_FIRST + deal_table[TILE_COUNT - 1], art_set_in_use);
+  ASSERT_TRUE(dib != nullptr);
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(dib);
+  const int width = info->bmiHeader.biWidth, height = info->bmiHeader.biHeight, stride = (width + 3) & ~3;
+  const unsigned char* bits = dib + info->bmiHeader.biSize + 256 * sizeof(RGBQUAD);
+  BITMAPINFO shot_info = {};
+  shot_info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  void* shot_bits = nullptr;
+  HDC tile_dc = GetDC(tile), shot_dc = CreateCompatibleDC(tile_dc);
+  HBITMAP shot = CreateDIBSection(tile_dc, &shot_info, DIB_RGB_COLORS, &shot_bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(shot_dc, shot);
+  BitBlt(shot_dc, 0, 0, width, height, tile_dc, 0, 0, SRCCOPY);
+  HRGN outline = CreateRectRgn(0, 0, 0, 0);
+  GetWindowRgn(tile, outline);
+  int differing = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (!PtInRegion(outline, x, y)) continue;
+      const RGBQUAD c = info->bmiColors[bits[(height - 1 - y) * stride + x]];
+      const DWORD seen = static_cast<const DWORD*>(shot_bits)[y * width + x] & 0xffffff;
+      differing += seen != (static_cast<DWORD>(c.rgbRed) << 16 | c.rgbGreen << 8 | c.rgbBlue);
+    }
+  EXPECT_EQ(0, differing) << "pixels of the " << art_set_in_use << " % picture";
+  DeleteObject(outline);
+  SelectObject(shot_dc, old);
+  DeleteObject(shot);
+  DeleteDC(shot_dc);
+  ReleaseDC(tile, tile_dc);
+}
+
 TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
   write_settings_text("[Pos]\r\nX=20\r\nY=20\r\n");
   HWND window = open_main_window();
@@ -104,6 +141,7 @@ TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
   ASSERT_NE(0, prefix.percent) << prefix.dpi;
   expect_laid_out_at(window, prefix.percent, true);
   expect_faces_picked(window, prefix.percent);
+  expect_drawn_from_its_set(window);
 
   // Wine never moves a window to another scale: the handler is called as Windows would.
   SendMessageA(window, WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(pai_windows[5]));
@@ -118,6 +156,7 @@ TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
                 place.bottom - place.top <= work.bottom - work.top && display_percent <= row.percent) << row.dpi;
     expect_laid_out_at(window, display_percent, row.dpi == prefix.dpi);
     expect_faces_picked(window, display_percent);
+    if (row.dpi == prefix.dpi) expect_drawn_from_its_set(window);   // elsewhere the status bar may cover it
   }
   EXPECT_EQ(TILE_SELECTED, slot_cell(5).state);
   EXPECT_EQ(5, selected_slot);
