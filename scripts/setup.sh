@@ -49,7 +49,19 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
+# A mirror caught mid-sync fails one index now and then; the lists that did arrive
+# (or older ones) usually still hold every package, so a failed update is tried again
+# and then passed over: the install below is what must succeed.
+update_lists() {
+  local try
+  for try in 1 2 3; do
+    $SUDO apt-get update -qq && return 0
+    echo "setup: apt-get update failed (try $try of 3)" >&2
+    sleep $((try * 5))
+  done
+  echo "setup: going on with the package lists as they are" >&2
+}
+update_lists
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 generate_locales
 echo "setup: done"
