@@ -43,25 +43,24 @@ int room_in(HWND box) {
   return client.right - LOWORD(margins) - HIWORD(margins) - 1;
 }
 
-int width_in(HDC dc, const LOGFONTW& look, const Text& text) {
+struct Drawn {
+  int width;           // of the text
+  int letter_width;    // the font's average letter
+};
+
+Drawn drawn_in(HDC dc, const LOGFONTW& look, const Text& text) {
   HFONT font = CreateFontIndirectW(&look);
   HGDIOBJ before = SelectObject(dc, font);
   SIZE size = {};
   GetTextExtentPoint32W(dc, text.letters, text.length, &size);
-  SelectObject(dc, before);
-  DeleteObject(font);
-  return size.cx;
-}
-
-int average_width(HDC dc, const LOGFONTW& look) {
-  HFONT font = CreateFontIndirectW(&look);
-  HGDIOBJ before = SelectObject(dc, font);
   TEXTMETRICW metrics = {};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, before);
   DeleteObject(font);
-  return metrics.tmAveCharWidth;
+  return Drawn{size.cx, metrics.tmAveCharWidth};
 }
+
+int width_in(HDC dc, const LOGFONTW& look, const Text& text) { return drawn_in(dc, look, text).width; }
 
 // The look that fits text into room, starting from the dialog's. Each step is measured
 // as drawn, as no face's widths follow its size exactly.
@@ -72,7 +71,7 @@ LOGFONTW fitted_look(HDC dc, const LOGFONTW& dialog_look, const Text& text, int 
   fixed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   int width = width_in(dc, look, text);
   const int fixed_width = width_in(dc, fixed, text);
-  if (fixed_width < width) look = fixed, width = fixed_width;
+  if (fixed_width > 0 && fixed_width < width) look = fixed, width = fixed_width;
 
   const int full = std::abs(dialog_look.lfHeight);
   const int readable = full * 3 / 4;
@@ -82,7 +81,7 @@ LOGFONTW fitted_look(HDC dc, const LOGFONTW& dialog_look, const Text& text, int 
   while ((width = width_in(dc, look, text)) > room && height > readable) look.lfHeight = -(--height);
   if (width <= room) return look;
 
-  int letter = average_width(dc, look) * room / width;
+  int letter = drawn_in(dc, look, text).letter_width * room / width;
   for (look.lfWidth = letter > 1 ? letter : 1; look.lfWidth > 1 && width_in(dc, look, text) > room;)
     --look.lfWidth;
   return look;
