@@ -143,6 +143,20 @@ static INT_PTR on_name_change(HWND dialog, int id) {
   return TRUE;
 }
 
+// Moved to a monitor of another scale, Windows gives the dialog and the boxes in its
+// font their new size, but not the fonts made here: they are made again once it has.
+constexpr UINT WM_REFIT_NAMES = WM_APP + 1;
+
+static INT_PTR on_dpi_changed(HWND dialog) {
+  PostMessageW(dialog, WM_REFIT_NAMES, 0, 0);
+  return FALSE;
+}
+
+static INT_PTR on_refit_names(HWND dialog) {
+  for (int row = 0; row < RANKING_SIZE; ++row) on_name_change(dialog, IDC_RANK_NAME_FIRST + row);
+  return TRUE;
+}
+
 static INT_PTR on_command(HWND dialog, int id, int code) {
   if (code == EN_CHANGE && id >= IDC_RANK_NAME_FIRST && id < IDC_RANK_NAME_FIRST + RANKING_SIZE)
     return on_name_change(dialog, id);
@@ -157,6 +171,8 @@ INT_PTR CALLBACK ranking_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
     case WM_CTLCOLOREDIT: return on_edit_color(reinterpret_cast<HDC>(wparam));
     case WM_COMMAND: return on_command(dialog, LOWORD(wparam), HIWORD(wparam));
     case WM_ENDSESSION: return on_end_session(dialog, wparam);
+    case WM_DPICHANGED: return on_dpi_changed(dialog);
+    case WM_REFIT_NAMES: return on_refit_names(dialog);
     case WM_NCDESTROY: return on_destroy(dialog);
   }
   return FALSE;
