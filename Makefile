@@ -44,12 +44,13 @@ test-win: win
 	scripts/with-display scripts/wine-session ctest --test-dir $(WIN) --output-on-failure
 
 # Whole games played from outside, with real pointer and key input under Xvfb, and an
-# easy one at 192 DPI, read from the screen by the pictures of the set drawn there; then
-# each script that starts Wine, run with an empty home, must leave it empty.
+# easy one at 120, 168 and 192 DPI (125, 175 and 200 %), each read from the screen by
+# the pictures and places of the set the build draws there; then each script that
+# starts Wine, run with an empty home, must leave it empty.
+E2E_DPIS := 120 168 192
 test-e2e: win
 	python3 tests/e2e/run.py $(WIN) build/demo
-	mkdir -p build/e2e-art-192 && cd build/e2e-art-192 && $(CURDIR)/scripts/wine-run $(abspath $(WIN))/set_pictures.exe 200 .
-	KOTOPAI_E2E_DPI=192 KOTOPAI_E2E_ART=build/e2e-art-192 python3 tests/e2e/run.py $(WIN) build/demo-192 easy_game
+	for dpi in $(E2E_DPIS); do KOTOPAI_E2E_DPI=$$dpi python3 tests/e2e/run.py $(WIN) build/demo-$$dpi easy_game || exit 1; done
 	tests/e2e/scripts_in_an_empty_home.sh $(WIN)
 
 # Every test. The packages are installed first, outside any watch; then the tests run

@@ -210,6 +210,12 @@ foreach(dpi 120 144 192 288)
   add_test(NAME scale_tests_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-at-dpi ${dpi} $<TARGET_FILE:scale_tests>)
   set_tests_properties(scale_tests_${dpi} PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
 endforeach()
+# The ranking's longest names again at 175 and 200 %.
+foreach(dpi 168 192)
+  add_test(NAME ranking_names_${dpi} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-at-dpi ${dpi}
+           $<TARGET_FILE:persistence_tests> --gtest_filter=RankingDialog.TheLongestNamesShowWhole)
+  set_tests_properties(ranking_names_${dpi} PROPERTIES TIMEOUT ${TEST_TIMEOUT_DEFAULT})
+endforeach()
 
 # Console benchmarks of the Windows side (one program per file), run by hand under Wine.
 # They reach the main window through the same support as the tests.

@@ -2,6 +2,7 @@
 #include "ranking.h"
 
 #include "center_window.h"
+#include "name_font.h"
 #include "ranking_entry.h"
 #include "resource.h"
 #include "settings.h"
@@ -12,6 +13,7 @@
 struct RankingDialog {
   int time;            // the seconds it was opened with; 0 is view mode
   RankingEntry entry;  // entry mode: the new time as written, its box on entry.row
+  HFONT name_fonts[RANKING_SIZE];   // made for names too long for the dialog's font
 };
 
 static RankingDialog* state_of(HWND dialog) {
@@ -92,7 +94,7 @@ static bool name_refused(HWND dialog) {
 
 static INT_PTR on_init(HWND dialog, LPARAM seconds) {
   center_window(dialog);
-  RankingDialog* state = new RankingDialog{static_cast<int>(seconds), {RANKING_NO_ROW, "", {}, 0}};
+  RankingDialog* state = new RankingDialog{static_cast<int>(seconds), {RANKING_NO_ROW, "", {}, 0}, {}};
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
   if (state->time == 0) {
     RankingTable table;
@@ -119,7 +121,11 @@ static INT_PTR on_end_session(HWND dialog, WPARAM ending) {
 }
 
 static INT_PTR on_destroy(HWND dialog) {
-  delete state_of(dialog);
+  RankingDialog* state = state_of(dialog);
+  if (state)
+    for (HFONT font : state->name_fonts)
+      if (font) DeleteObject(font);
+  delete state;
   SetWindowLongPtrW(dialog, DWLP_USER, 0);
   return FALSE;
 }
@@ -130,7 +136,30 @@ static INT_PTR on_edit_color(HDC dc) {
   return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
 }
 
-static INT_PTR on_command(HWND dialog, int id) {
+// Every change of a name's text, filled in or typed, sizes its letters to show it whole.
+static INT_PTR on_name_change(HWND dialog, int id) {
+  RankingDialog* state = state_of(dialog);
+  if (state) fit_name_font(GetDlgItem(dialog, id), &state->name_fonts[id - IDC_RANK_NAME_FIRST]);
+  return TRUE;
+}
+
+// Moved to a monitor of another scale, Windows gives the dialog and the boxes in its
+// font their new size, but not the fonts made here: they are made again once it has.
+constexpr UINT WM_REFIT_NAMES = WM_APP + 1;
+
+static INT_PTR on_dpi_changed(HWND dialog) {
+  PostMessageW(dialog, WM_REFIT_NAMES, 0, 0);
+  return FALSE;
+}
+
+static INT_PTR on_refit_names(HWND dialog) {
+  for (int row = 0; row < RANKING_SIZE; ++row) on_name_change(dialog, IDC_RANK_NAME_FIRST + row);
+  return TRUE;
+}
+
+static INT_PTR on_command(HWND dialog, int id, int code) {
+  if (code == EN_CHANGE && id >= IDC_RANK_NAME_FIRST && id < IDC_RANK_NAME_FIRST + RANKING_SIZE)
+    return on_name_change(dialog, id);
   if (id == IDOK) return on_ok(dialog);
   if (id == IDCANCEL) return TRUE;  // Esc and the close keystroke leave it open
   return FALSE;
@@ -140,8 +169,10 @@ INT_PTR CALLBACK ranking_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
   switch (message) {
     case WM_INITDIALOG: return on_init(dialog, lparam);
     case WM_CTLCOLOREDIT: return on_edit_color(reinterpret_cast<HDC>(wparam));
-    case WM_COMMAND: return on_command(dialog, LOWORD(wparam));
+    case WM_COMMAND: return on_command(dialog, LOWORD(wparam), HIWORD(wparam));
     case WM_ENDSESSION: return on_end_session(dialog, wparam);
+    case WM_DPICHANGED: return on_dpi_changed(dialog);
+    case WM_REFIT_NAMES: return on_refit_names(dialog);
     case WM_NCDESTROY: return on_destroy(dialog);
   }
   return FALSE;

@@ -8,32 +8,36 @@ import subprocess
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
-ART = os.path.join(ROOT, "resources", "art")
-# At another DPI (KOTOPAI_E2E_DPI, in a prefix of its own) the board is read at the
-# game's scale for it, by the pictures the program draws there (set_pictures.exe).
+# The display's DPI (KOTOPAI_E2E_DPI; the game runs in a prefix of its own at another
+# than 96), and the folder (KOTOPAI_E2E_ART) where set_pictures.exe wrote the set the
+# game draws at it: its tile pictures and where the game places each tile (run.py
+# writes it and names it).
 DPI = int(os.environ.get("KOTOPAI_E2E_DPI", "96"))
-SCALE = max(s for s in (100, 125, 150, 175, 200, 250, 300) if s <= max(100, DPI * 100 // 96))
-ART = os.path.join(ROOT, os.environ.get("KOTOPAI_E2E_ART", ART))
-
-
-def scaled(length):
-    return (length * SCALE + 50) // 100
-
-
-TILE_W, TILE_H = scaled(43), scaled(62)
-STEP_X, STEP_Y = scaled(36), scaled(49)
-PICTURE_W, PICTURE_H = struct.unpack_from("<ii", open(os.path.join(ART, "tile101.bmp"), "rb").read(), 18)
-FACE_W, FACE_H = (PICTURE_W * 35 + 21) // 43, (PICTURE_H * 49 + 31) // 62   # 35 x 49 at 100 %
-EDGE = max(1, FACE_W // 35)      # the face's edges are as many pixels thick as the set's scale
+ART = os.environ["KOTOPAI_E2E_ART"]
 COLS, ROWS = 18, 8
 GROUND_INDEX = 16
 GROUND_LOOKS = {(235, 235, 245): "normal", (0, 255, 255): "selected", (0, 255, 0): "hint"}
+WHITE, RIGHT_GREY, LOWER_GREY = (255, 255, 255), (205, 205, 205), (192, 192, 192)
+
+
+def read_layout(path):
+    """The set's percent and each slot's tile window origin in the client area."""
+    with open(path) as f:
+        numbers = [[int(v) for v in line.split()] for line in f if line.strip()]
+    return numbers[0][0], [tuple(row) for row in numbers[1:]]
+
+
+SCALE, TILE_ORIGINS = read_layout(os.path.join(ART, "layout.txt"))
+
+
+def scaled(length):
+    """A 96-DPI length of the client area at the set's scale, for areas to look in."""
+    return (length * SCALE + 50) // 100
 
 
 def tile_origin(slot):
     """Top-left of a tile window in the main window's client area."""
-    return (scaled(20) + STEP_X * (slot % COLS + 1) - (TILE_W - STEP_X),
-            scaled(35) + STEP_Y * (slot // COLS + 1) - scaled(14))
+    return TILE_ORIGINS[slot]
 
 
 def read_bmp(path):
@@ -56,6 +60,29 @@ def read_bmp(path):
         else:
             rows.append([(row[x // 2] >> (4 if x % 2 == 0 else 0)) & 15 for x in range(width)])
     return width, height, rows, table
+
+
+def face_geometry(path):
+    """The face of a tile picture, measured on it: its width and height, and how many
+    pixels thick its edges are (top and left white, right grey 205, lower grey 192)."""
+    width, height, rows, table = read_bmp(path)
+    colour = lambda x, y: table[rows[y][x]]
+    face_w = next(x for x in range(width) if colour(x, 0) != WHITE)
+    face_h = next(y for y in range(height) if colour(0, y) not in (WHITE, LOWER_GREY))
+    mid_x, mid_y = face_w // 2, face_h // 2
+
+    def run(points, rgb):
+        return next(n for n, (x, y) in enumerate(points) if colour(x, y) != rgb)
+
+    edges = (run([(mid_x, y) for y in range(face_h)], WHITE),
+             run([(x, mid_y) for x in range(face_w)], WHITE),
+             run([(x, mid_y) for x in range(face_w - 1, -1, -1)], RIGHT_GREY),
+             run([(mid_x, y) for y in range(face_h - 1, -1, -1)], LOWER_GREY))
+    return (width, height), (face_w, face_h), edges
+
+
+(TILE_W, TILE_H), (FACE_W, FACE_H), (EDGE_TOP, EDGE_LEFT, EDGE_RIGHT, EDGE_LOWER) = \
+    face_geometry(os.path.join(ART, "tile101.bmp"))
 
 
 def load_faces():
@@ -137,16 +164,17 @@ class PixelReader:
 
 def tile_frame_matches(shot, left, top):
     """The face edges every tile shares: white top row and left column, the grey
-    right column (205) and the lower edge row (192)."""
-    for x in range(EDGE, FACE_W - EDGE):
-        if shot.pixel(left + x, top) != (255, 255, 255):
+    right column (205) and the lower edge row (192), each without the corners where
+    two edges meet."""
+    for x in range(EDGE_LEFT, FACE_W - EDGE_RIGHT):
+        if shot.pixel(left + x, top) != WHITE:
             return False
-        if shot.pixel(left + x, top + FACE_H - 1) != (192, 192, 192):
+        if shot.pixel(left + x, top + FACE_H - 1) != LOWER_GREY:
             return False
-    for y in range(EDGE, FACE_H - EDGE):
-        if shot.pixel(left, top + y) != (255, 255, 255):
+    for y in range(EDGE_TOP, FACE_H - EDGE_LOWER):
+        if shot.pixel(left, top + y) != WHITE:
             return False
-        if shot.pixel(left + FACE_W - 1, top + y) != (205, 205, 205):
+        if shot.pixel(left + FACE_W - 1, top + y) != RIGHT_GREY:
             return False
     return True
 
@@ -164,6 +192,9 @@ def find_client_origin(shot, near_x, near_y, spread=90):
     return None
 
 
+MISSES_ALLOWED = 12   # pixels of a face that may differ on screen
+
+
 def recognise(shot, origin, faces):
     """Reads the 144 slots: a face number 0..35 and its look, or None where the
     cell shows no tile."""
@@ -175,7 +206,7 @@ def recognise(shot, origin, faces):
             board.append(None)
             continue
         screen = [shot.pixel(left + x, top + y) for y in range(FACE_H) for x in range(FACE_W)]
-        best, best_miss, look = None, None, None
+        best, best_miss, look = None, MISSES_ALLOWED + 1, None
         for face, pixels in enumerate(faces):
             ground = None
             miss = 0
@@ -187,7 +218,9 @@ def recognise(shot, origin, faces):
                         miss += 1
                 elif seen != rgb:
                     miss += 1
-            if best_miss is None or miss < best_miss:
+                if miss >= best_miss:   # no better than the best so far: the next face
+                    break
+            if miss < best_miss:
                 best, best_miss, look = face, miss, GROUND_LOOKS.get(ground, "unknown")
-        board.append((best, look) if best_miss <= 12 else None)
+        board.append((best, look) if best is not None else None)
     return board

@@ -1,7 +1,9 @@
 // Writes the 36 tile faces' pictures that the game draws at a display scale, as the
-// program carries them, into a folder as tile101.bmp ... tile136.bmp: the end-to-end
-// player reads the board from the screen by them (tests/e2e).
-// Usage: set_pictures PERCENT FOLDER
+// program carries them, into a folder as tile101.bmp ... tile136.bmp, and where the game
+// lays each tile's window out at that scale, as layout.txt: the set's percent, then the
+// left and top of each slot's tile in the client area. The end-to-end player reads the
+// board from the screen by them (tests/e2e).
+// Usage: set_pictures PERCENT FOLDER (the display scale; the set made for it is written)
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +31,14 @@ int main(int argc, char** argv) {
     const bool written = std::fwrite(&file, sizeof(file), 1, out) == 1 && std::fwrite(dib, size, 1, out) == 1;
     if (std::fclose(out) != 0 || !written) return 1;
   }
+  char path[MAX_PATH];
+  std::snprintf(path, sizeof(path), "%s\\layout.txt", argv[2]);
+  FILE* out = std::fopen(path, "w");
+  if (!out) return 1;
+  layout_cells(art_set_in_use);
+  std::fprintf(out, "%d\n", art_set_in_use);
+  for (const Rect& tile : tile_rects) std::fprintf(out, "%d %d\n", tile.left, tile.top);
+  if (std::fclose(out) != 0) return 1;
   std::printf("%d\n", art_set_in_use);
   return 0;
 }

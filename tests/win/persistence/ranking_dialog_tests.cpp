@@ -263,6 +263,49 @@ TEST_F(RankingDialog, ALongJapaneseNameIsCutToWholeCharacters) {
   open(0, [&](HWND dialog) { EXPECT_EQ(sixteen.substr(0, 30), box_text(dialog, IDC_RANK_NAME_FIRST + 2)); });
 }
 
+// The boxes' font: the dialog's while a name fits it; a longer name is drawn smaller,
+// not below three quarters of it, and narrower past that, so it shows whole.
+void expect_shown_whole(HWND box, bool in_dialogs_font) {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
+  LOGFONTW look = {}, dialogs = {};
+  GetObjectW(font, sizeof look, &look);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetParent(box), WM_GETFONT, 0, 0)), sizeof dialogs, &dialogs);
+  EXPECT_EQ(in_dialogs_font, memcmp(&look, &dialogs, sizeof look) == 0);
+  EXPECT_GE(abs(look.lfHeight), abs(dialogs.lfHeight) * 3 / 4);
+  wchar_t text[64];
+  const int length = GetWindowTextW(box, text, 64);
+  HDC dc = GetDC(box);
+  HGDIOBJ before = SelectObject(dc, font);
+  SIZE drawn = {};
+  GetTextExtentPoint32W(dc, text, length, &drawn);
+  SelectObject(dc, before);
+  ReleaseDC(box, dc);
+  RECT client;
+  GetClientRect(box, &client);
+  const LRESULT margins = SendMessageW(box, EM_GETMARGINS, 0, 0);
+  EXPECT_LE(drawn.cx, client.right - LOWORD(margins) - HIWORD(margins));
+  EXPECT_GE(static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, 0, 0))), LOWORD(margins)) << "scrolled";
+}
+
+// The longest names the file keeps, shown in the view and typed into a new entry, at
+// the scale the test runs at (the DPI runs take this test again).
+TEST_F(RankingDialog, TheLongestNamesShowWhole) {
+  const struct { const char* name; bool in_dialogs_font; } cases[] = {
+      {"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯ", false}, {"東西南北春夏秋冬松竹梅桜梨桃柿", false},
+      {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", false}, {"Alice", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ini_put_string("Ranking01", "NAME", c.name, SETTINGS_FILE_NAME);
+    open(0, [&](HWND dialog) { expect_shown_whole(name_box(dialog, 0), c.in_dialogs_font); });
+    remove_settings();
+    open(100, [&](HWND dialog) {
+      type_into(name_box(dialog, 0), c.name);
+      EXPECT_EQ(c.name, box_text(dialog, IDC_RANK_NAME_FIRST));
+      expect_shown_whole(name_box(dialog, 0), c.in_dialogs_font);
+    });
+  }
+}
+
 // Letters Shift-JIS cannot hold would reach the file as "?": OK names them, leaves the
 // name without them in the box and stays open; the next OK keeps that. Letters of
 // Windows' own Shift-JIS beyond JIS X 0208 (a circled figure, 髙) are kept at once.
