@@ -56,7 +56,9 @@ Rect tile(RgbaPicture& p, const IconLayout& l, int left, int top, Rgba face, Rgb
 // 中: a box across the upper middle and one stroke through it from top to bottom, on
 // whole pixels and centred where the widths allow.
 void chun(RgbaPicture& p, const IconLayout& l, Rect ground) {
-  const int w = l.stroke, pad_x = (ground.right - ground.left + 6) / 12,
+  // Hairline strokes keep a margin to the face's sides; bolder ones take the width for
+  // the openings of the box.
+  const int w = l.stroke, pad_x = (ground.right - ground.left + (w == 1 ? 6 : 0)) / 12,
             pad_y = (ground.bottom - ground.top + 8) / 16;
   Rect a = {ground.left + pad_x, ground.top + pad_y, ground.right - pad_x, ground.bottom - pad_y};
   if ((a.right - a.left - w) % 2) --a.right;

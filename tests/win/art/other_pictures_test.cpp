@@ -100,30 +100,22 @@ struct GroupEntry {
 };
 #pragma pack(pop)
 
-// Image `index` of an icon or cursor group; its size, as its own header gives it (a
-// cursor's begins with the hot spot; a PNG's width stands big-endian in its header).
-int group_count(int group_id, LPCSTR group_type) {
+// The images of an icon or cursor group, each with its size as its own header gives it
+// (a cursor's begins with the hot spot; a PNG's width stands big-endian in its header).
+std::vector<std::pair<int, RawResource>> group_images(int group_id, LPCSTR group_type, LPCSTR image_type) {
   RawResource group = raw_resource(group_id, group_type);
-  return group.bytes ? read_u16(group.bytes + 4) : 0;
-}
-
-RawResource group_image(int group_id, LPCSTR group_type, LPCSTR image_type, int index) {
-  RawResource group = raw_resource(group_id, group_type);
-  const GroupEntry* entry = reinterpret_cast<const GroupEntry*>(group.bytes + 6) + index;
-  return raw_resource(entry->id, image_type);
-}
-
-int image_size(RawResource image, bool cursor) {
-  const uint8_t* b = image.bytes + (cursor ? 4 : 0);
-  if (std::memcmp(b, "\x89PNG", 4) == 0) return b[16] << 24 | b[17] << 16 | b[18] << 8 | b[19];
-  return read_i32(b + 4);
+  std::vector<std::pair<int, RawResource>> images;
+  for (int i = 0; group.bytes && i < read_u16(group.bytes + 4); ++i) {
+    RawResource image = raw_resource(reinterpret_cast<const GroupEntry*>(group.bytes + 6)[i].id, image_type);
+    const uint8_t* b = image.bytes + (image_type == RT_CURSOR ? 4 : 0);
+    images.push_back({std::memcmp(b, "\x89PNG", 4) ? read_i32(b + 4) : b[18] << 8 | b[19], image});
+  }
+  return images;
 }
 
 std::set<int> group_sizes(int group_id, LPCSTR group_type, LPCSTR image_type) {
-  const bool cursor = image_type == RT_CURSOR;
   std::set<int> sizes;
-  for (int i = 0; i < group_count(group_id, group_type); ++i)
-    sizes.insert(image_size(group_image(group_id, group_type, image_type, i), cursor));
+  for (const auto& image : group_images(group_id, group_type, image_type)) sizes.insert(image.first);
   return sizes;
 }
 
@@ -147,20 +139,17 @@ TEST(Pictures, IconAndCursorCarryEverySizeOfEveryScale) {
   EXPECT_TRUE(icons.count(256)) << "the shell's largest view";
   // The 16-colour picture the game always had stays among them.
   bool sixteen_colours = false;
-  for (int i = 0; i < group_count(IDI_MAIN, RT_GROUP_ICON); ++i) {
-    RawResource image = group_image(IDI_MAIN, RT_GROUP_ICON, RT_ICON, i);
-    sixteen_colours |= image.size == 744 && read_u16(image.bytes + 14) == 4;
-  }
+  for (const auto& image : group_images(IDI_MAIN, RT_GROUP_ICON, RT_ICON))
+    sixteen_colours |= image.second.size == 744 && read_u16(image.second.bytes + 14) == 4;
   EXPECT_TRUE(sixteen_colours);
 }
 
 // The hot spot is the fingertip at every size, scaled from (10, 0) at 32: the pixel
 // there is drawn, not see-through.
 TEST(Pictures, CursorPointsWithItsFingertip) {
-  ASSERT_EQ(group_count(IDC_FINGER, RT_GROUP_CURSOR), 7);
-  for (int i = 0; i < 7; ++i) {
-    RawResource image = group_image(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR, i);
-    const int size = image_size(image, true), hot_x = 10 * size / 32, stride = ((size + 31) / 32) * 4;
+  for (const auto& sized : group_images(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR)) {
+    const RawResource image = sized.second;
+    const int size = sized.first, hot_x = 10 * size / 32, stride = ((size + 31) / 32) * 4;
     if (size == 32) EXPECT_EQ(image.size, 748u);
     EXPECT_EQ(read_u16(image.bytes), hot_x);
     EXPECT_EQ(read_u16(image.bytes + 2), 0);
@@ -206,18 +195,17 @@ int channel(COLORREF c, int i) { return int(c >> (8 * i) & 255); }
 // `from` x `from` pixels brought to `size`: each pixel the nearest one, or the mean of
 // those it covers, as a program that only scaled would have made it.
 std::vector<COLORREF> scaled_copy(const std::vector<COLORREF>& other, int from, int size, bool averaged) {
-  std::vector<COLORREF> out(size_t(size) * size);
+  // The source pixels [first, last) that pixel v of the copy takes.
+  auto first = [&](int v) { return averaged ? v * from / size : (2 * v + 1) * from / (2 * size); };
+  auto last = [&](int v) { return averaged ? std::max(first(v) + 1, (v + 1) * from / size) : first(v) + 1; };
+  std::vector<COLORREF> out;
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      const int x0 = averaged ? x * from / size : (2 * x + 1) * from / (2 * size), y0 = averaged ? y * from / size : (2 * y + 1) * from / (2 * size);
-      const int x1 = averaged ? std::max(x0 + 1, (x + 1) * from / size) : x0 + 1;
-      const int y1 = averaged ? std::max(y0 + 1, (y + 1) * from / size) : y0 + 1;
-      int sum[3] = {};
-      for (int sy = y0; sy < y1; ++sy)
-        for (int sx = x0; sx < x1; ++sx)
+      int sum[3] = {}, n = (last(x) - first(x)) * (last(y) - first(y));
+      for (int sy = first(y); sy < last(y); ++sy)
+        for (int sx = first(x); sx < last(x); ++sx)
           for (int i = 0; i < 3; ++i) sum[i] += channel(other[size_t(sy) * from + sx], i);
-      const int n = (x1 - x0) * (y1 - y0);
-      out[size_t(y) * size + x] = COLORREF(sum[0] / n | sum[1] / n << 8 | sum[2] / n << 16);
+      out.push_back(COLORREF(sum[0] / n | sum[1] / n << 8 | sum[2] / n << 16));
     }
   return out;
 }
