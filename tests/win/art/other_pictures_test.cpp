@@ -193,19 +193,23 @@ std::vector<COLORREF> drawn(int id, UINT type, int size) {
 int channel(COLORREF c, int i) { return int(c >> (8 * i) & 255); }
 
 // `from` x `from` pixels brought to `size`: each pixel the nearest one, or the mean of
-// those it covers, as a program that only scaled would have made it.
+// those it covers by the share it covers, as a program that only scaled would make it.
 std::vector<COLORREF> scaled_copy(const std::vector<COLORREF>& other, int from, int size, bool averaged) {
-  // The source pixels [first, last) that pixel v of the copy takes.
-  auto first = [&](int v) { return averaged ? v * from / size : (2 * v + 1) * from / (2 * size); };
-  auto last = [&](int v) { return averaged ? std::max(first(v) + 1, (v + 1) * from / size) : first(v) + 1; };
+  const double k = double(from) / size;
+  auto share = [&](int source, int v) {
+    return averaged ? std::min(source + 1.0, (v + 1) * k) - std::max(double(source), v * k) : source == (2 * v + 1) * from / (2 * size);
+  };
   std::vector<COLORREF> out;
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      int sum[3] = {}, n = (last(x) - first(x)) * (last(y) - first(y));
-      for (int sy = first(y); sy < last(y); ++sy)
-        for (int sx = first(x); sx < last(x); ++sx)
-          for (int i = 0; i < 3; ++i) sum[i] += channel(other[size_t(sy) * from + sx], i);
-      out.push_back(COLORREF(sum[0] / n | sum[1] / n << 8 | sum[2] / n << 16));
+      double sum[3] = {}, area = 0;
+      for (int sy = int(y * k); sy < from && sy < (y + 1) * k; ++sy)
+        for (int sx = int(x * k); sx < from && sx < (x + 1) * k; ++sx) {
+          const double w = share(sx, x) * share(sy, y);
+          area += w;
+          for (int i = 0; i < 3; ++i) sum[i] += w * channel(other[size_t(sy) * from + sx], i);
+        }
+      out.push_back(RGB(sum[0] / area + 0.5, sum[1] / area + 0.5, sum[2] / area + 0.5));
     }
   return out;
 }
