@@ -102,12 +102,24 @@ int main(int argc, char** argv) {
   std::vector<Rgb> omigoto_table;
   Picture omigoto = draw_omigoto(omigoto_table);
   write_bmp(art + "omigoto.bmp", omigoto, omigoto_table, 8);
-  std::vector<Picture> icons, cursors;
-  for (int size : ICON_SIZES) icons.push_back(draw_icon(size));
-  for (int size : CURSOR_SIZES) cursors.push_back(draw_cursor(size));
-  write_icon(art + "kotopai.ico", icons, standard, CLEAR, -1, -1);
-  write_icon(art + "finger.cur", cursors, standard, CLEAR, CURSOR_HOT_X, CURSOR_HOT_Y);
-  Picture icon = draw_icon(), cursor = draw_cursor();
+  // The 16-colour icon beside the one of 32 bits; the largest images compressed, to keep
+  // the program small.
+  std::vector<RgbaPicture> icons;
+  std::vector<Picture> cursors;
+  std::vector<IconImage> icon_images, cursor_images;
+  for (int size : ICON_SIZES) {
+    icons.push_back(draw_program_icon(size));
+    if (size == 32) icon_images.push_back(indexed_icon_image(draw_icon(), standard, CLEAR));
+    icon_images.push_back(size > 48 ? png_icon_image(icons.back()) : rgba_icon_image(icons.back()));
+  }
+  for (int size : CURSOR_SIZES) {
+    cursors.push_back(draw_cursor(size));
+    cursor_images.push_back(indexed_icon_image(cursors.back(), standard, CLEAR));
+    cursor_images.back().hot_x = cursor_hot_x(size);
+    cursor_images.back().hot_y = CURSOR_HOT_Y;
+  }
+  write_icon(art + "kotopai.ico", icon_images, false);
+  write_icon(art + "finger.cur", cursor_images, true);
 
   rc += "IDB_BACKGROUND BITMAP \"art/background.bmp\"\n"
         "IDB_OMIGOTO BITMAP \"art/omigoto.bmp\"\n"
@@ -118,7 +130,7 @@ int main(int argc, char** argv) {
   write_text(root + "resources/art.rc", rc);
 
   SheetParts parts = {faces, tile_colour_table(), tezumari, standard, omigoto, omigoto_table,
-                      icon, cursor};
+                      icons, cursors};
   write_contact_sheet(root + "docs/contact-sheet.png", parts);
   return 0;
 }

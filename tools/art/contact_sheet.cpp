@@ -1,14 +1,12 @@
 // The contact sheet: faces laid out as on the board at four times their size, the banners
-// as the windows show them, the icon and the cursor, on the game's own background.
+// as the windows show them, the icon and the cursor at each of their sizes, on the game's
+// own background.
 #include "contact_sheet.h"
-
-#include <png.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 #include "banners.h"
 #include "icon_cursor.h"
+#include "image_files.h"
+#include "png_bytes.h"
 #include "tile_frame.h"
 
 namespace {
@@ -46,23 +44,15 @@ bool inside_ellipse(const Picture& p, int x, int y) {
   return dx * dx + dy * dy <= 1.0;
 }
 
-void save_png(const std::string& path, const Sheet& s) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (!f || !png || !info || setjmp(png_jmpbuf(png))) {
-    std::fprintf(stderr, "cannot write %s\n", path.c_str());
-    std::exit(1);
-  }
-  png_init_io(png, f);
-  png_set_IHDR(png, info, s.width, s.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < s.height; ++y)
-    png_write_row(png, reinterpret_cast<png_const_bytep>(&s.rgb[size_t(y) * s.width]));
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  std::fclose(f);
+// An icon image laid over the sheet by its alpha, each pixel a square of `scale`.
+void blit_rgba(Sheet& s, const RgbaPicture& p, int left, int top, int scale) {
+  for (int y = 0; y < p.height * scale; ++y)
+    for (int x = 0; x < p.width * scale; ++x) {
+      const Rgba c = p.pixels[size_t(y / scale) * p.width + x / scale];
+      Rgb& under = s.rgb[size_t(top + y) * s.width + left + x];
+      auto mix = [&](uint8_t top_channel, uint8_t bottom) { return uint8_t((top_channel * c.a + bottom * (255 - c.a) + 127) / 255); };
+      under = Rgb{mix(c.r, under.r), mix(c.g, under.g), mix(c.b, under.b)};
+    }
 }
 
 }  // namespace
@@ -72,7 +62,7 @@ void write_contact_sheet(const std::string& path, const SheetParts& parts) {
   const int board_w = 8 * pitch_x + TILE_WIDTH * scale, board_h = 3 * pitch_y + TILE_HEIGHT * scale;
   Sheet s;
   s.width = board_w + 2 * margin;
-  s.height = margin + board_h + margin + 288 + margin;
+  s.height = margin + board_h + margin + 288 + margin + 256 + margin + 112 + margin;
   s.rgb.assign(size_t(s.width) * s.height, Rgb{0, 0, 0});
   Picture pattern = draw_background();
   for (int y = 0; y < s.height; ++y)
@@ -93,14 +83,34 @@ void write_contact_sheet(const std::string& path, const SheetParts& parts) {
   int x = margin + 500 + margin;
   blit(s, parts.tezumari, parts.standard, x, top, 2, everywhere);
   x += 64 + margin;
-  blit(s, parts.icon, parts.standard, x, top, 4, opaque);
+  blit_rgba(s, parts.icons[4], x, top, 4);
   x += 128 + margin;
-  blit(s, parts.cursor, parts.standard, x, top, 4, opaque);
-  blit(s, parts.icon, parts.standard, x - margin - 128, top + 160, 1, opaque);
+  blit(s, parts.cursors[0], parts.standard, x, top, 4, opaque);
   x += 128 + margin;
   // The faces once more at their true size, as the player meets them.
   for (int i = 0; i < 36; ++i)
     blit(s, parts.faces[order[i]], parts.tile_table, x + (i % 9) * 36, top + (i / 9) * 49, 1,
          inside_tile_outline);
-  save_png(path, s);
+
+  // The icon at every size it carries, as the system shows it, on one line; below, the
+  // cursor at every size and the small icons four times over.
+  top += 288 + margin;
+  x = margin;
+  for (const RgbaPicture& icon : parts.icons) {
+    blit_rgba(s, icon, x, top + 256 - icon.height, 1);
+    x += icon.width + 24;
+  }
+  top += 256 + margin;
+  x = margin;
+  for (const Picture& cursor : parts.cursors) {
+    blit(s, cursor, parts.standard, x, top + 112 - cursor.height, 1, opaque);
+    x += cursor.width + 24;
+  }
+  for (int i = 0; i < 4; ++i) {
+    blit_rgba(s, parts.icons[i], x, top + 112 - 4 * parts.icons[i].height, 4);
+    x += 4 * parts.icons[i].width + 24;
+  }
+  std::vector<uint8_t> rgb;
+  for (const Rgb& c : s.rgb) rgb.insert(rgb.end(), {c.r, c.g, c.b});
+  write_bytes(path, png_bytes(s.width, s.height, 3, rgb));
 }

@@ -1,4 +1,5 @@
-// The icon (four tiles: a taken pair, its path and a spare) and the hand cursor, as pixel art.
+// The 16-colour icon of 32 pixels (four tiles: a taken pair, its path and a spare), as pixel
+// art for systems that show no more colours.
 #include "icon_cursor.h"
 
 #include <cmath>
@@ -10,8 +11,7 @@ enum : uint8_t { BLACK = 0, GREY = 8, SILVER = 7, RED = 9, LIME = 10, CYAN = 14,
 
 Rect whole(const Picture& p) { return {0, 0, p.width, p.height}; }
 
-// Art rows, each character a square of the 32-pixel design, looked up in `key`; at
-// other sizes the squares are painted at that size, so their edges stay hard.
+// Art rows, each character a pixel, looked up in `key`.
 void draw_art(Picture& p, int left, int top, const char* const* rows, int count,
               const char* key, const uint8_t* values) {
   paint_shape(p, whole(p), [=](double x, double y) {
@@ -59,25 +59,11 @@ const char* const CIRCLE[] = {
     "..KKKKK..",
 };
 
-// The circle of the spare tile: two rings round (cx, cy), drawn round at sizes above the
-// design's, where its stepped pixels would show as steps.
-void circle(Picture& p, int left, int top) {
-  const uint8_t black[] = {BLACK};
-  if (art_percent <= 100) {
-    draw_art(p, left, top, CIRCLE, 8, "K", black);
-    return;
-  }
-  paint_shape(p, whole(p), [=](double x, double y) {
-    double d = std::hypot(x - (left + 4.5), y - (top + 4.0));
-    return (d > 3.2 && d < 4.2) || (d > 1.3 && d < 2.2) ? int(BLACK) : -1;
-  });
-}
-
 }  // namespace
 
-Picture draw_icon(int size) {
-  art_percent = size * 100.0 / 32;
-  Picture p = make_picture(size, size, CLEAR);
+Picture draw_icon() {
+  Picture p = make_picture(32, 32, CLEAR);
+  const uint8_t black[] = {BLACK};
   const uint8_t red[] = {RED};
   small_tile(p, 1, 1, LIME);
   // The connecting path: in from the right, a corner, down and out below.
@@ -89,45 +75,6 @@ Picture draw_icon(int size) {
   small_tile(p, 1, 16, CYAN);
   draw_art(p, 3, 19, CHUN, 8, "R", red);
   small_tile(p, 16, 16, WHITE);
-  circle(p, 18, 19);
-  art_percent = 100;
-  return p;
-}
-
-namespace {
-
-const char* const HAND[] = {
-    ".........XXX..........",
-    "........XoooX.........",
-    "........XoooX.........",
-    "........XoooX.........",
-    "........XoooX.........",
-    "........XoooXXX.......",
-    "........XoooXooXXX....",
-    "........XoooXooXooXXX.",
-    "........XoooXooXooXooX",
-    "....XX..XoooXooXooXooX",
-    "...XooX.XoooooooooooooX",
-    "...XoooXXoooooooooooooX",
-    "....XoooXoooooooooooooX",
-    ".....XooXoooooooooooooX",
-    ".....XoooooooooooooooX.",
-    "......XooooooooooooooX.",
-    "......XoooooooooooooX..",
-    ".......XooooooooooooX..",
-    ".......XoooooooooooX...",
-    "........XooooooooooX...",
-    "........XooooooooooX...",
-    "........XXXXXXXXXXXX...",
-};
-
-}  // namespace
-
-Picture draw_cursor(int size) {
-  art_percent = size * 100.0 / 32;
-  Picture p = make_picture(size, size, CLEAR);
-  const uint8_t values[] = {BLACK, WHITE};
-  draw_art(p, 0, 0, HAND, int(sizeof(HAND) / sizeof(HAND[0])), "Xo", values);
-  art_percent = 100;
+  draw_art(p, 18, 19, CIRCLE, 8, "K", black);
   return p;
 }

@@ -1,6 +1,8 @@
 // BMP, ICO and CUR writers, byte by byte so the output never depends on the host.
 #include "image_files.h"
 
+#include "png_bytes.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -78,46 +80,69 @@ void write_bmp(const std::string& path, const Picture& p, const std::vector<Rgb>
   save(path, out);
 }
 
-namespace {
-
-std::vector<uint8_t> icon_image(const Picture& p, const std::vector<Rgb>& table, int transparent) {
-  std::vector<uint8_t> image;
+IconImage indexed_icon_image(const Picture& p, const std::vector<Rgb>& table, int transparent) {
+  IconImage image = {p.width, 4, {}, 0, 0};
   Picture colours = p;
   for (auto& v : colours.pixels)
     if (v == transparent) v = 0;  // a clear pixel shows the screen XOR 0
-  put_dib(image, colours, table, 4, 2);
+  put_dib(image.bytes, colours, table, 4, 2);
   int mask_stride = row_bytes(p.width, 1);
   for (int y = p.height - 1; y >= 0; --y) {
     std::vector<uint8_t> row(size_t(mask_stride), 0);
     for (int x = 0; x < p.width; ++x)
       if (pixel(p, x, y) == transparent) row[x / 8] |= uint8_t(0x80 >> (x % 8));
-    image.insert(image.end(), row.begin(), row.end());
+    image.bytes.insert(image.bytes.end(), row.begin(), row.end());
   }
   return image;
 }
 
-}  // namespace
+IconImage rgba_icon_image(const RgbaPicture& p) {
+  IconImage image = {p.width, 32, {}, 0, 0};
+  std::vector<uint8_t>& out = image.bytes;
+  const int mask_stride = row_bytes(p.width, 1);
+  for (unsigned v : {40u, unsigned(p.width), unsigned(2 * p.height)}) put32(out, v);
+  put16(out, 1);
+  put16(out, 32);
+  for (unsigned v : {0u, unsigned(4 * p.width * p.height + mask_stride * p.height), 0u, 0u, 0u, 0u})
+    put32(out, v);
+  for (int y = p.height - 1; y >= 0; --y)
+    for (int x = 0; x < p.width; ++x) {
+      const Rgba c = p.pixels[size_t(y) * p.width + x];
+      out.insert(out.end(), {c.b, c.g, c.r, c.a});
+    }
+  // The mask only for systems that ignore the alpha: clear where nothing is drawn.
+  for (int y = p.height - 1; y >= 0; --y) {
+    std::vector<uint8_t> row(size_t(mask_stride), 0);
+    for (int x = 0; x < p.width; ++x)
+      if (p.pixels[size_t(y) * p.width + x].a == 0) row[x / 8] |= uint8_t(0x80 >> (x % 8));
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return image;
+}
 
-void write_icon(const std::string& path, const std::vector<Picture>& pictures,
-                const std::vector<Rgb>& table, int transparent, int hot_x, int hot_y) {
-  bool cursor = hot_x >= 0;
-  std::vector<uint8_t> out, images;
+IconImage png_icon_image(const RgbaPicture& p) {
+  std::vector<uint8_t> rgba;
+  for (const Rgba& c : p.pixels) rgba.insert(rgba.end(), {c.r, c.g, c.b, c.a});
+  return {p.width, 32, png_bytes(p.width, p.height, 4, rgba), 0, 0};
+}
+
+void write_icon(const std::string& path, const std::vector<IconImage>& images, bool cursor) {
+  std::vector<uint8_t> out, data;
   put16(out, 0);
   put16(out, cursor ? 2 : 1);
-  put16(out, unsigned(pictures.size()));
-  for (const Picture& p : pictures) {
-    std::vector<uint8_t> image = icon_image(p, table, transparent);
-    out.push_back(uint8_t(p.width));   // 256 is written 0
-    out.push_back(uint8_t(p.height));
-    out.push_back(cursor ? 0 : 16);
+  put16(out, unsigned(images.size()));
+  for (const IconImage& image : images) {
+    out.push_back(uint8_t(image.size));   // 256 is written 0
+    out.push_back(uint8_t(image.size));
+    out.push_back(image.bits == 4 ? 16 : 0);
     out.push_back(0);
-    put16(out, cursor ? unsigned(hot_x * p.width / 32) : 1);
-    put16(out, cursor ? unsigned(hot_y * p.height / 32) : 4);
-    put32(out, unsigned(image.size()));
-    put32(out, unsigned(6 + 16 * pictures.size() + images.size()));
-    images.insert(images.end(), image.begin(), image.end());
+    put16(out, cursor ? unsigned(image.hot_x) : 1);
+    put16(out, cursor ? unsigned(image.hot_y) : unsigned(image.bits));
+    put32(out, unsigned(image.bytes.size()));
+    put32(out, unsigned(6 + 16 * images.size() + data.size()));
+    data.insert(data.end(), image.bytes.begin(), image.bytes.end());
   }
-  out.insert(out.end(), images.begin(), images.end());
+  out.insert(out.end(), data.begin(), data.end());
   save(path, out);
 }
 

@@ -4,16 +4,26 @@
 #include <vector>
 
 #include "picture.h"
+#include "rgba_picture.h"
 
 // An 8- or 4-bit BMP with a 40-byte header and the whole table; colours used is left 0,
 // so the table length follows from the depth.
 void write_bmp(const std::string& path, const Picture& p, const std::vector<Rgb>& table, int bits);
 
-// Square 4-bit images, smallest first, in an icon (hot_x < 0) or cursor file; the hot
-// spot is given for a 32-pixel image and scaled to each. Index `transparent` becomes a
-// clear pixel through the AND mask.
-void write_icon(const std::string& path, const std::vector<Picture>& pictures,
-                const std::vector<Rgb>& table, int transparent, int hot_x, int hot_y);
+// One square image of an icon or cursor file: its size, depth, bytes and (cursors) hot spot.
+struct IconImage {
+  int size, bits;
+  std::vector<uint8_t> bytes;
+  int hot_x, hot_y;
+};
+
+// 4 bits with the given table; index `transparent` becomes a clear pixel through the mask.
+IconImage indexed_icon_image(const Picture& p, const std::vector<Rgb>& table, int transparent);
+// 32 bits with alpha, stored as a DIB, or compressed as PNG (which the system reads from
+// Windows Vista on).
+IconImage rgba_icon_image(const RgbaPicture& p);
+IconImage png_icon_image(const RgbaPicture& p);
+void write_icon(const std::string& path, const std::vector<IconImage>& images, bool cursor);
 
 // The DIB as a BITMAP resource holds it: header, whole table, bottom-up rows.
 std::vector<uint8_t> packed_dib(const Picture& p, const std::vector<Rgb>& table, int bits);

@@ -39,9 +39,9 @@ Picture make_blank_tile() {
       uint8_t v = pixel(p, x, y);
       if (x >= face_right) v = right_side_colour(x);
       else if (y < edge) v = T_WHITE;
-      else if (y >= scaled(48)) v = T_SILVER;
+      else if (y >= face_bottom - edge) v = T_SILVER;
       else if (x < edge) v = T_WHITE;
-      else if (x >= scaled(34)) v = T_PALE;
+      else if (x >= face_right - edge) v = T_PALE;
       set_pixel(p, x, y, v);
     }
   for (int y = face_bottom; y < height; ++y) {

@@ -23,10 +23,13 @@ enum TileColour : uint8_t {
   T_GROUND = 16,   // the face ground, the one index the highlight rewrites
 };
 
-// The ground of the face at 96 DPI, where engraving goes (columns 1-33, rows 1-47).
-constexpr Rect TILE_GROUND = {1, 1, 34, 48};
-// The ground at the scale pictures are drawn at.
-inline Rect tile_ground() { return scaled(TILE_GROUND); }
+// The ground of the face, where engraving goes: at 96 DPI columns 1-33 of rows 1-47 of
+// the 35 x 49 face. Its four edges are one pixel at 96 DPI and all equally thick at a
+// scale, that pixel scaled, so the face's size and its edges round alike on every side.
+inline Rect tile_ground() {
+  const int edge = scaled(1);
+  return {edge, edge, scaled(35) - edge, scaled(49) - edge};
+}
 
 std::vector<Rgb> tile_colour_table();
 // A tile of tile_size_at(art_percent) with a bare face.

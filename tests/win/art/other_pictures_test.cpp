@@ -1,7 +1,10 @@
 // The background, the two banners, the icon and the cursor: sizes, depths, colours, hot spot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <set>
+#include <vector>
 
 #include "art_resources.h"
 #include "art_sets.h"
@@ -97,42 +100,61 @@ struct GroupEntry {
 };
 #pragma pack(pop)
 
-// Image `index` of an icon or cursor group, when the group holds `count` of them.
-RawResource group_image(int group_id, LPCSTR group_type, LPCSTR image_type, int count, int index) {
+// The images of an icon or cursor group, each with its size as its own header gives it
+// (a cursor's begins with the hot spot; a PNG's width stands big-endian in its header).
+std::vector<std::pair<int, RawResource>> group_images(int group_id, LPCSTR group_type, LPCSTR image_type) {
   RawResource group = raw_resource(group_id, group_type);
-  if (!group.bytes || read_u16(group.bytes + 4) != count) return {nullptr, 0};
-  const GroupEntry* entry = reinterpret_cast<const GroupEntry*>(group.bytes + 6) + index;
-  return raw_resource(entry->id, image_type);
-}
-
-// A 16-colour image for each size the shell asks for at the scales the game is drawn
-// at; the 32-pixel one is the one the game always had.
-TEST(Pictures, IconHasASixteenColourImageForEachSize) {
-  const int sizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
-  for (int i = 0; i < 8; ++i) {
-    RawResource image = group_image(IDI_MAIN, RT_GROUP_ICON, RT_ICON, 8, i);
-    ASSERT_NE(image.bytes, nullptr) << sizes[i];
-    EXPECT_EQ(read_i32(image.bytes + 4), sizes[i]);
-    EXPECT_EQ(read_i32(image.bytes + 8), 2 * sizes[i]) << "colour and mask images together";
-    EXPECT_EQ(read_u16(image.bytes + 14), 4) << sizes[i];
-    if (sizes[i] == 32) EXPECT_EQ(image.size, 744u);
+  std::vector<std::pair<int, RawResource>> images;
+  for (int i = 0; group.bytes && i < read_u16(group.bytes + 4); ++i) {
+    RawResource image = raw_resource(reinterpret_cast<const GroupEntry*>(group.bytes + 6)[i].id, image_type);
+    const uint8_t* b = image.bytes + (image_type == RT_CURSOR ? 4 : 0);
+    images.push_back({std::memcmp(b, "\x89PNG", 4) ? read_i32(b + 4) : b[18] << 8 | b[19], image});
   }
-  EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN)), nullptr);
+  return images;
 }
 
-// The hot spot is the fingertip at every size: the pixel there is drawn, not see-through.
+std::set<int> group_sizes(int group_id, LPCSTR group_type, LPCSTR image_type) {
+  std::set<int> sizes;
+  for (const auto& image : group_images(group_id, group_type, image_type)) sizes.insert(image.first);
+  return sizes;
+}
+
+// What the system asks for at each display scale: the small icon (the caption) is 16
+// pixels times the scale, the large icon (Alt+Tab, the About box) and the cursor 32.
+struct ScaleSizes {
+  int percent, small_icon, large_icon, cursor;
+};
+
+const ScaleSizes SCALE_SIZES[] = {{100, 16, 32, 32}, {125, 20, 40, 40}, {150, 24, 48, 48}, {175, 28, 56, 56},
+                                  {200, 32, 64, 64}, {250, 40, 80, 80}, {300, 48, 96, 96}};
+
+TEST(Pictures, IconAndCursorCarryEverySizeOfEveryScale) {
+  const std::set<int> icons = group_sizes(IDI_MAIN, RT_GROUP_ICON, RT_ICON);
+  const std::set<int> cursors = group_sizes(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR);
+  for (const ScaleSizes& s : SCALE_SIZES) {
+    EXPECT_TRUE(icons.count(s.small_icon)) << "small icon at " << s.percent << " %";
+    EXPECT_TRUE(icons.count(s.large_icon)) << "large icon at " << s.percent << " %";
+    EXPECT_TRUE(cursors.count(s.cursor)) << "cursor at " << s.percent << " %";
+  }
+  EXPECT_TRUE(icons.count(256)) << "the shell's largest view";
+  // The 16-colour picture the game always had stays among them.
+  bool sixteen_colours = false;
+  for (const auto& image : group_images(IDI_MAIN, RT_GROUP_ICON, RT_ICON))
+    sixteen_colours |= image.second.size == 744 && read_u16(image.second.bytes + 14) == 4;
+  EXPECT_TRUE(sixteen_colours);
+}
+
+// The hot spot is the fingertip at every size, scaled from (10, 0) at 32: the pixel
+// there is drawn, not see-through.
 TEST(Pictures, CursorPointsWithItsFingertip) {
-  const int sizes[] = {32, 48, 64};
-  for (int i = 0; i < 3; ++i) {
-    const int size = sizes[i], hot_x = 10 * size / 32, stride = ((size + 31) / 32) * 4;
-    RawResource image = group_image(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR, 3, i);
-    ASSERT_NE(image.bytes, nullptr) << size;
+  for (const auto& sized : group_images(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR)) {
+    const RawResource image = sized.second;
+    const int size = sized.first, hot_x = 10 * size / 32, stride = ((size + 31) / 32) * 4;
     if (size == 32) EXPECT_EQ(image.size, 748u);
     EXPECT_EQ(read_u16(image.bytes), hot_x);
     EXPECT_EQ(read_u16(image.bytes + 2), 0);
     const uint8_t* dib = image.bytes + 4;
-    EXPECT_EQ(read_i32(dib + 4), size);
-    EXPECT_EQ(read_u16(dib + 14), 4);
+    ASSERT_EQ(read_u16(dib + 14), 4) << size;
     const uint8_t* mask_top_row = dib + 40 + 64 + size * size / 2 + stride * (size - 1);
     EXPECT_EQ(mask_top_row[hot_x / 8] & (0x80 >> (hot_x % 8)), 0) << "the fingertip is see-through at " << size;
   }
@@ -145,6 +167,90 @@ TEST(Pictures, CursorPointsWithItsFingertip) {
   EXPECT_EQ(info.yHotspot, 0u);
   DeleteObject(info.hbmMask);
   if (info.hbmColor) DeleteObject(info.hbmColor);
+}
+
+// A picture as the system draws it at its own size, over grey.
+std::vector<COLORREF> drawn(int id, UINT type, int size) {
+  std::vector<COLORREF> pixels(size_t(size) * size);
+  HANDLE picture = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, size, size, LR_DEFAULTCOLOR);
+  BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB}};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!picture || !canvas) return {};
+  HGDIOBJ before = SelectObject(dc, canvas);
+  std::fill_n(static_cast<DWORD*>(bits), pixels.size(), 0x808080);
+  DrawIconEx(dc, 0, 0, static_cast<HICON>(picture), size, size, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
+  SelectObject(dc, before);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  type == IMAGE_ICON ? DestroyIcon(static_cast<HICON>(picture)) : DestroyCursor(static_cast<HCURSOR>(picture));
+  return pixels;
+}
+
+int channel(COLORREF c, int i) { return int(c >> (8 * i) & 255); }
+
+// `from` x `from` pixels brought to `size`: each pixel the nearest one, or the mean of
+// those it covers by the share it covers, as a program that only scaled would make it.
+std::vector<COLORREF> scaled_copy(const std::vector<COLORREF>& other, int from, int size, bool averaged) {
+  const double k = double(from) / size;
+  auto share = [&](int source, int v) {
+    return averaged ? std::min(source + 1.0, (v + 1) * k) - std::max(double(source), v * k) : source == (2 * v + 1) * from / (2 * size);
+  };
+  std::vector<COLORREF> out;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      double sum[3] = {}, area = 0;
+      for (int sy = int(y * k); sy < from && sy < (y + 1) * k; ++sy)
+        for (int sx = int(x * k); sx < from && sx < (x + 1) * k; ++sx) {
+          const double w = share(sx, x) * share(sy, y);
+          area += w;
+          for (int i = 0; i < 3; ++i) sum[i] += w * channel(other[size_t(sy) * from + sx], i);
+        }
+      out.push_back(RGB(sum[0] / area + 0.5, sum[1] / area + 0.5, sum[2] / area + 0.5));
+    }
+  return out;
+}
+
+// The share of pixels where two pictures differ by more than a quarter of a channel.
+double share_unlike(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  int unlike = 0;
+  for (size_t i = 0; i < a.size(); ++i)
+    for (int c = 0; c < 3; ++c)
+      if (std::abs(channel(a[i], c) - channel(b[i], c)) > 64) {
+        ++unlike;
+        break;
+      }
+  return double(unlike) / a.size();
+}
+
+// Each size is painted for itself: none is the next smaller or larger one scaled, pixel
+// by pixel or averaged. A copy differs nowhere; two sizes painted alike, each on its own
+// pixels, differ in some 3 % of them (80 and 96) or more.
+TEST(Pictures, NoIconOrCursorSizeIsItsNeighbourScaled) {
+  const struct {
+    int id;
+    UINT type;
+    std::set<int> sizes;
+  } groups[] = {{IDI_MAIN, IMAGE_ICON, group_sizes(IDI_MAIN, RT_GROUP_ICON, RT_ICON)},
+                {IDC_FINGER, IMAGE_CURSOR, group_sizes(IDC_FINGER, RT_GROUP_CURSOR, RT_CURSOR)}};
+  for (const auto& group : groups) {
+    int smaller = 0;
+    std::vector<COLORREF> before;
+    for (int size : group.sizes) {
+      std::vector<COLORREF> picture = drawn(group.id, group.type, size);
+      ASSERT_EQ(picture.size(), size_t(size) * size) << size;
+      for (bool averaged : {false, true})
+        if (smaller) {
+          EXPECT_GT(share_unlike(picture, scaled_copy(before, smaller, size, averaged)), 0.01) << size << " from " << smaller;
+          EXPECT_GT(share_unlike(before, scaled_copy(picture, size, smaller, averaged)), 0.01) << smaller << " from " << size;
+        }
+      smaller = size;
+      before = std::move(picture);
+    }
+  }
 }
 
 }  // namespace

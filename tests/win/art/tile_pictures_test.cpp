@@ -125,6 +125,36 @@ TEST(TilePictures, EverySetFollowsTheTileLayoutAtItsScale) {
   }
 }
 
+// The face's four edges at each set: one pixel at 96 DPI, that pixel scaled at the others,
+// the same on every side. Measured on the blank face, across its middle.
+struct FaceEdges {
+  int set, edge;
+};
+
+const FaceEdges FACE_EDGES[] = {{100, 1}, {125, 1}, {150, 2}, {175, 2}, {200, 2}, {250, 3}, {300, 3}};
+
+// How many pixels of `index` run from (x, y) in steps of (dx, dy).
+int run_of(const uint8_t* dib, int index, int x, int y, int dx, int dy) {
+  int n = 0;
+  for (; dib_index(dib, 256, x, y) == index; x += dx, y += dy) ++n;
+  return n;
+}
+
+TEST(TilePictures, FaceEdgesAreAlikeOnAllFourSides) {
+  for (const FaceEdges& row : FACE_EDGES) {
+    const uint8_t* dib = art_picture(101 + 29, row.set);
+    ASSERT_NE(dib, nullptr) << row.set;
+    const int middle_x = scale_length(17, row.set), middle_y = scale_length(24, row.set);
+    int right_side = 0, lower_side = 0;
+    while (dib_index(dib, 256, right_side, middle_y) != 2) ++right_side;
+    while (dib_index(dib, 256, middle_x, lower_side) != 1) ++lower_side;
+    EXPECT_EQ(run_of(dib, 7, 0, middle_y, 1, 0), row.edge) << "left at " << row.set;
+    EXPECT_EQ(run_of(dib, 7, middle_x, 0, 0, 1), row.edge) << "top at " << row.set;
+    EXPECT_EQ(run_of(dib, 10, right_side - 1, middle_y, -1, 0), row.edge) << "right at " << row.set;
+    EXPECT_EQ(run_of(dib, 2, middle_x, lower_side - 1, 0, -1), row.edge) << "bottom at " << row.set;
+  }
+}
+
 TEST(TilePictures, FourTwinsPerFaceAndThirtySixDistinctFaces) {
   for (int f = 0; f < 36; ++f) {
     RawResource first = raw_resource(101 + f, RT_BITMAP);
