@@ -29,7 +29,8 @@ void hold_help_text(HWND main, int* clock_on, const char* text) {
   set_status_text(text);
 }
 
-// The system's status-bar font at `dpi`; null when the system cannot say.
+// The system's status-bar font at `dpi`; null when the system cannot say. Windows 8.1
+// gives it at the system's DPI only, so there it is scaled from that.
 HFONT status_font_at(UINT dpi) {
   using MetricsForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
   static const auto for_dpi = user32_function<MetricsForDpi>("SystemParametersInfoForDpi");
@@ -37,6 +38,7 @@ HFONT status_font_at(UINT dpi) {
   metrics.cbSize = sizeof(metrics);
   const BOOL read = for_dpi ? for_dpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)
                             : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  if (!for_dpi) metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi, dpi_of(nullptr));
   return read ? CreateFontIndirectW(&metrics.lfStatusFont) : nullptr;
 }
 
