@@ -35,6 +35,14 @@ target_link_libraries(wave_file_tests PRIVATE GTest::gtest_main)
 target_compile_options(wave_file_tests PRIVATE ${WARNINGS})
 gtest_discover_tests(wave_file_tests DISCOVERY_TIMEOUT 60)
 
+# The unpacker of the larger sets' pictures, fed the art tool's packed streams, cut and mutated.
+add_executable(art_unpack_tests ${CMAKE_SOURCE_DIR}/tests/art_unpack/art_unpack_tests.cpp
+               ${CMAKE_SOURCE_DIR}/presentation/art_unpack.cpp ${CMAKE_SOURCE_DIR}/tools/art/packing.cpp)
+target_include_directories(art_unpack_tests PRIVATE ${CMAKE_SOURCE_DIR}/presentation ${CMAKE_SOURCE_DIR}/tools/art)
+target_link_libraries(art_unpack_tests PRIVATE GTest::gtest_main)
+target_compile_options(art_unpack_tests PRIVATE ${WARNINGS})
+gtest_discover_tests(art_unpack_tests DISCOVERY_TIMEOUT 60)
+
 # Tools that link only the rules (deal statistics from fixed seconds).
 file(GLOB RULES_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/rules/*.cpp)
 foreach(src ${RULES_TOOL_SOURCES})

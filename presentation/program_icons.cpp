@@ -13,8 +13,8 @@ UINT screen_dpi() {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
-HANDLE load_at(HWND window, int resource_id, UINT type, int metric) {
-  const int size = metric_at_dpi(metric, dpi_of(window));
+HANDLE load_at(UINT dpi, int resource_id, UINT type, int metric) {
+  const int size = metric_at_dpi(metric, dpi);
   return LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource_id), type, size, size, LR_DEFAULTCOLOR);
 }
 
@@ -39,9 +39,9 @@ int metric_at_dpi(int metric, UINT dpi) {
 }
 
 HICON program_icon(HWND window, int metric) {
-  return static_cast<HICON>(load_at(window, IDI_MAIN, IMAGE_ICON, metric));
+  return static_cast<HICON>(load_at(dpi_of(window), IDI_MAIN, IMAGE_ICON, metric));
 }
 
-HCURSOR finger_cursor(HWND window) {
-  return static_cast<HCURSOR>(load_at(window, IDC_FINGER, IMAGE_CURSOR, SM_CXCURSOR));
+HCURSOR finger_cursor(UINT dpi) {
+  return static_cast<HCURSOR>(load_at(dpi, IDC_FINGER, IMAGE_CURSOR, SM_CXCURSOR));
 }

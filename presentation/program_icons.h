@@ -9,4 +9,4 @@ UINT dpi_of(HWND window);
 int metric_at_dpi(int metric, UINT dpi);
 // New handles the caller destroys (DestroyIcon / DestroyCursor); null when not found.
 HICON program_icon(HWND window, int metric);
-HCURSOR finger_cursor(HWND window);
+HCURSOR finger_cursor(UINT dpi);

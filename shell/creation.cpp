@@ -15,6 +15,7 @@
 #include "modal_boxes.h"
 #include "program_icons.h"
 #include "removal.h"
+#include "rescale.h"
 #include "resource.h"
 #include "settings.h"
 #include "settings_notice.h"
@@ -81,6 +82,7 @@ void create_main_window_contents(HWND window) {
   was_stuck = 0;
   new_deal(window, game_mode);
   create_pai_windows(window);
+  if (dpi_of(window) != dpi_of(nullptr)) set_finger_for_dpi(static_cast<int>(dpi_of(window)));
   create_status_bar(window);
   removal_reset();
   write_first_time();

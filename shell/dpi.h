@@ -19,3 +19,7 @@ SIZE main_window_size(int percent, int dpi);
 int main_percent(int dpi, const RECT& work_area);
 // The work area of the monitor that holds most of the rectangle.
 RECT work_area_of(const RECT& rect);
+// The work area of the monitor the window meets `dpi` on, near `place` (its place now,
+// or the one Windows suggests there): the monitor at that DPI holding most of `place`,
+// else the one holding most of it.
+RECT work_area_at_dpi(int dpi, const RECT& place);

@@ -1,5 +1,6 @@
 // Laying the main window out again when it meets another display scale.
 #include "rescale.h"
+#include <initializer_list>
 #include "back_picture.h"
 #include "banner_windows.h"
 #include "board.h"
@@ -11,12 +12,14 @@
 #include "drawn_line.h"
 #include "removal.h"
 #include "shell_state.h"
+#include "status_bar.h"
 #include "tile_windows.h"
 
 namespace {
 
-// The scale for the DPI on the monitor that holds most of the window's new place.
-int percent_at(int dpi, const RECT& place) { return main_percent(dpi, work_area_of(place)); }
+// The scale for the DPI on the monitor the window meets it on, the same one whether
+// Windows asks for the size before the move or gives the new place after it.
+int percent_at(int dpi, const RECT& place) { return main_percent(dpi, work_area_at_dpi(dpi, place)); }
 
 // The line of a pair on show lives only in the off-screen picture, which is made anew.
 void draw_line_on_show() {
@@ -38,6 +41,20 @@ void set_icons_for_dpi(HWND window) {
 
 }  // namespace
 
+// The one set at an earlier move is let go; the classes' first one lasts the program's life.
+void set_finger_for_dpi(int dpi) {
+  static HCURSOR set_before = nullptr;
+  HCURSOR finger = finger_cursor(static_cast<UINT>(dpi));
+  if (!finger) return;
+  for (HWND window : {static_cast<HWND>(pai_windows[0]), omigoto_window, tezumari_window})
+    SetClassLongPtrW(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(finger));
+  if (set_before) {
+    if (GetCursor() == set_before) SetCursor(finger);   // the cursor on show is not destroyed
+    DestroyCursor(set_before);
+  }
+  set_before = finger;
+}
+
 SIZE size_at_dpi(HWND window, int dpi) {
   RECT place;
   GetWindowRect(window, &place);
@@ -55,7 +72,9 @@ void on_dpi_changed(HWND window, int dpi, const RECT& suggested) {
   draw_line_on_show();
   place_pai_windows();
   place_banners();
-  if (status_bar) SendMessageW(status_bar, WM_SIZE, 0, 0);   // back to the bottom edge
+  if (status_bar) fit_status_bar(static_cast<UINT>(dpi));
   set_icons_for_dpi(window);
-  InvalidateRect(window, nullptr, TRUE);
+  set_finger_for_dpi(dpi);
+  // One paint of all: the tiles were placed and cut without drawing.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -13,3 +13,6 @@
 void on_dpi_changed(HWND window, int dpi, const RECT& suggested);
 // The size the window takes at `dpi` (its answer to WM_GETDPISCALEDSIZE).
 SIZE size_at_dpi(HWND window, int dpi);
+// The finger over the tiles and banners at the size for `dpi`, once they are made: the
+// classes carry one for the system's DPI.
+void set_finger_for_dpi(int dpi);

@@ -9,6 +9,7 @@ HPEN path_pen = nullptr;
 HFONT time_font = nullptr;
 HMENU main_menu = nullptr;
 HWND status_bar = nullptr;
+HFONT status_font = nullptr;
 
 int game_mode = 0;
 int sound_on = 1;

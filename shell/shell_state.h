@@ -25,6 +25,7 @@ extern HPEN path_pen;
 extern HFONT time_font;
 extern HMENU main_menu;
 extern HWND status_bar;
+extern HFONT status_font;   // the bar's, made by the program at the window's DPI
 
 extern int game_mode;
 extern int sound_on;

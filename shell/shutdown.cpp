@@ -27,6 +27,7 @@ void free_drawing_objects() {
   delete_object(back_brush);
   delete_object(path_pen);
   delete_object(time_font);
+  delete_object(status_font);   // the bar goes with the window, drawing no more
 }
 
 int put_int(const char* section, const char* key, int value, const char* file_name) {

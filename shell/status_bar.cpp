@@ -2,7 +2,9 @@
 #include "status_bar.h"
 #include <commctrl.h>
 #include "app_identity.h"
+#include "program_icons.h"
 #include "shell_state.h"
+#include "user32_later.h"
 #include "wide_text.h"
 
 namespace {
@@ -27,7 +29,29 @@ void hold_help_text(HWND main, int* clock_on, const char* text) {
   set_status_text(text);
 }
 
+// The system's status-bar font at `dpi`; null when the system cannot say. Windows 8.1
+// gives it at the system's DPI only, so there it is scaled from that.
+HFONT status_font_at(UINT dpi) {
+  using MetricsForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  static const auto for_dpi = user32_function<MetricsForDpi>("SystemParametersInfoForDpi");
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof(metrics);
+  const BOOL read = for_dpi ? for_dpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)
+                            : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  if (!for_dpi) metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi, dpi_of(nullptr));
+  return read ? CreateFontIndirectW(&metrics.lfStatusFont) : nullptr;
+}
+
 }  // namespace
+
+void fit_status_bar(UINT dpi) {
+  if (HFONT made = status_font_at(dpi)) {
+    SendMessageW(status_bar, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+    if (status_font) DeleteObject(status_font);
+    status_font = made;
+  }
+  SendMessageW(status_bar, WM_SIZE, 0, 0);   // its height from the font, along the bottom edge
+}
 
 void create_status_bar(HWND main) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
@@ -35,6 +59,7 @@ void create_status_bar(HWND main) {
   status_bar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
                                0, 0, 0, 0, main, nullptr, app_instance, nullptr);
   SendMessageW(status_bar, SB_SIMPLE, TRUE, 0);
+  fit_status_bar(dpi_of(main));
 }
 
 void set_status_text(const char* text) {

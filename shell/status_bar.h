@@ -4,6 +4,9 @@
 
 // Creates the bar along the bottom edge, in simple mode so that its one text shows.
 void create_status_bar(HWND main);
+// The bar's text at the system's status font for `dpi`, and the bar along the bottom
+// edge again. The bar itself makes its font once, at the DPI of its making.
+void fit_status_bar(UINT dpi);
 
 // The bar's one text; the bar keeps its own copy.
 void set_status_text(const char* text);

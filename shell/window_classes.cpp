@@ -29,7 +29,7 @@ struct ClassPictures {
 
 const ClassPictures& class_pictures() {
   static const ClassPictures pictures = {program_icon(nullptr, SM_CXICON), program_icon(nullptr, SM_CXSMICON),
-                                         finger_cursor(nullptr)};
+                                         finger_cursor(dpi_of(nullptr))};
   return pictures;
 }
 

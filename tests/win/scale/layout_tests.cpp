@@ -9,7 +9,9 @@
 #include "clock.h"
 #include "display_scale.h"
 #include "main_window_harness.h"
+#include "program_icons.h"
 #include "rescale.h"
+#include "resource_counts.h"
 #include "shell_state.h"
 #include "tile_windows.h"
 
@@ -133,6 +135,39 @@ void expect_drawn_from_its_set(HWND window) {
   ReleaseDC(tile, tile_dc);
 }
 
+// Wine never moves a window to another scale: the handler is called as Windows would.
+void move_to_dpi(HWND window, int dpi) {
+  RECT suggested = {30, 40, 30 + 100, 40 + 100};
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  pump_messages();
+}
+
+LONG font_height(HFONT font) {
+  LOGFONTW look = {};
+  GetObjectW(font, sizeof look, &look);
+  return look.lfHeight < 0 ? -look.lfHeight : look.lfHeight;
+}
+
+// What else follows the DPI: the status bar along the bottom edge with its text at the
+// DPI, the finger's size, the line's width.
+void expect_sized_for(HWND window, int dpi, const ScaleRow& prefix, LONG prefix_status_text) {
+  RECT client, bar = place_in(window, status_bar);
+  GetClientRect(window, &client);
+  EXPECT_TRUE(bar.left == 0 && bar.right == client.right && bar.bottom == client.bottom) << dpi;
+  const LONG status_text = font_height(reinterpret_cast<HFONT>(SendMessageW(status_bar, WM_GETFONT, 0, 0)));
+  EXPECT_NEAR(MulDiv(prefix_status_text, dpi, prefix.dpi), status_text, 1) << dpi;
+  ICONINFO finger = {};
+  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HCURSOR>(GetClassLongPtrW(static_cast<HWND>(pai_windows[0]), GCLP_HCURSOR)), &finger));
+  BITMAP mask = {};
+  GetObjectW(finger.hbmMask, sizeof mask, &mask);
+  EXPECT_EQ(metric_at_dpi(SM_CXCURSOR, dpi), mask.bmWidth) << dpi;
+  DeleteObject(finger.hbmMask);
+  if (finger.hbmColor) DeleteObject(finger.hbmColor);
+  LOGPEN pen = {};
+  GetObjectW(GetCurrentObject(back_dc, OBJ_PEN), sizeof pen, &pen);
+  EXPECT_EQ(scale_length(10, display_percent), pen.lopnWidth.x) << dpi;
+}
+
 TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
   write_settings_text("[Pos]\r\nX=20\r\nY=20\r\n");
   HWND window = open_main_window();
@@ -142,14 +177,13 @@ TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
   expect_laid_out_at(window, prefix.percent, true);
   expect_faces_picked(window, prefix.percent);
   expect_drawn_from_its_set(window);
+  const LONG prefix_status_text = font_height(reinterpret_cast<HFONT>(SendMessageW(status_bar, WM_GETFONT, 0, 0)));
 
-  // Wine never moves a window to another scale: the handler is called as Windows would.
   SendMessageA(window, WM_PAI_CLICK, 0, reinterpret_cast<LPARAM>(pai_windows[5]));
   elapsed_seconds = 42;
   for (const ScaleRow& row : {SCALES[0], SCALES[1], SCALES[2], SCALES[3], SCALES[4], prefix}) {
-    RECT suggested = {30, 40, 30 + 100, 40 + 100}, place, work;
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
-    pump_messages();
+    RECT place, work;
+    move_to_dpi(window, row.dpi);
     GetWindowRect(window, &place);
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);   // a smaller screen takes a smaller set
     EXPECT_TRUE(place.left == 30 && place.top == 40 && place.right - place.left <= work.right - work.left &&
@@ -157,7 +191,14 @@ TEST(Scale, TheWindowIsLaidOutAtItsDpiAndAgainAfterAMoveToAnotherScale) {
     expect_laid_out_at(window, display_percent, row.dpi == prefix.dpi);
     expect_faces_picked(window, display_percent);
     if (row.dpi == prefix.dpi) expect_drawn_from_its_set(window);   // elsewhere the status bar may cover it
+    expect_sized_for(window, row.dpi, prefix, prefix_status_text);
   }
+  // Sixty moves leave no drawing object, window, icon or cursor behind.
+  const ResourceCounts before = resource_counts();
+  for (int move = 0; move < 60; ++move) move_to_dpi(window, SCALES[move % 5].dpi);
+  const ResourceCounts after = resource_counts();
+  EXPECT_TRUE(before.gdi_objects == after.gdi_objects && before.user_objects == after.user_objects)
+      << before.gdi_objects << " " << before.user_objects << " -> " << after.gdi_objects << " " << after.user_objects;
   EXPECT_EQ(TILE_SELECTED, slot_cell(5).state);
   EXPECT_EQ(5, selected_slot);
   EXPECT_GE(elapsed_seconds, 42);   // the clock went on counting

@@ -55,6 +55,20 @@ inline long own_window_count() {
   return count;
 }
 
+// Nor does Wine count icons and cursors: a handle value Wine hands out (even, from
+// 0x20) with no generation in its top half names whatever this process holds at that
+// index, so each is asked for its first frame.
+inline long own_icon_count() {
+  using FrameInfo = HCURSOR(WINAPI*)(HCURSOR, DWORD, DWORD, DWORD*, DWORD*);
+  const auto frame_info = reinterpret_cast<FrameInfo>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetCursorFrameInfo")));
+  long count = 0;
+  DWORD rate, steps;
+  for (ULONG_PTR value = 0x20; frame_info && value < 0x10000; value += 2)
+    count += frame_info(reinterpret_cast<HCURSOR>(value), 0, 0, &rate, &steps) != nullptr;
+  return count;
+}
+
 // Where the process's handle count is not reported (Wine says 0): kernel handles
 // are multiples of 4, handed out from the bottom, so the valid ones are found by
 // asking each value for its flags.
@@ -74,7 +88,8 @@ inline ResourceCounts resource_counts() {
   counts.gdi_objects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
   if (counts.gdi_objects == 0) counts.gdi_objects = resource_counts_detail::gdi_table_count();
   counts.user_objects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  if (counts.user_objects == 0) counts.user_objects = resource_counts_detail::own_window_count();
+  if (counts.user_objects == 0)
+    counts.user_objects = resource_counts_detail::own_window_count() + resource_counts_detail::own_icon_count();
   DWORD handles = 0;
   counts.handles = GetProcessHandleCount(GetCurrentProcess(), &handles) ? static_cast<long>(handles) : 0;
   if (counts.handles == 0) counts.handles = resource_counts_detail::probed_handle_count();
