@@ -118,16 +118,22 @@ TEST_F(ShutdownTest, TheSessionsEndKeepsPlaceAndSwitchesThoughTheWindowIsNeverCl
   EXPECT_EQ("[Pos]\r\nX=200\r\nY=150\r\n[MODE]\r\nmode=1\r\n[SOUND]\r\nsound=0\r\n", read_settings_text());
 }
 
-void CALLBACK session_over(HWND, UINT, ULONG_PTR, LRESULT) { TerminateProcess(GetCurrentProcess(), ENDED_WITHOUT_A_CLOSE); }
+// The game's time tells whether the new game asked for during the wait began in it.
+void CALLBACK session_over(HWND, UINT, ULONG_PTR, LRESULT) {
+  TerminateProcess(GetCurrentProcess(), elapsed_seconds != 77 ? 1 : ENDED_WITHOUT_A_CLOSE);
+}
 
 // The same where the session ends while a cleared game's entry waits for the saves'
 // turn, which another program holds: the wait answers the session's end, whose save
-// makes the entry first. The process ends as soon as that is answered.
+// makes the entry first; a new game asked for waits until the wait is over. The
+// process ends as soon as the session's end is answered.
 TEST(SessionEnd, DISABLED_WhileAnEntryWaitsForItsTurn) {
   HWND window = open_main_window();
+  elapsed_seconds = 77;
   const std::wstring lock = settings_file().substr(0, settings_file().size() - 3) + L"lck";
   HANDLE turn = CreateFileW(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   std::thread windows([&] {
+    SendMessageW(window, WM_KEYDOWN, VK_F2, 0);
     SendMessageCallbackW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, session_over, 0);
     SendMessageW(window, WM_NULL, 0, 0);   // answered inside the session's end
     CloseHandle(turn);
