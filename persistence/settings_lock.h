@@ -19,7 +19,8 @@ void settings_lock_release(HANDLE lock);
 
 // What stands at the turn's file of the settings file at path as things are now:
 // another program holding it (SAVE_LOCK_HELD), a folder with files in it
-// (SAVE_LOCK_IN_THE_WAY), or nothing (SAVE_OK). The turn is not taken.
+// (SAVE_LOCK_IN_THE_WAY), or nothing (SAVE_OK). The turn is not taken; an empty
+// folder of its name is cleared, as a save would clear it.
 FileFault settings_lock_fault(const wchar_t* path);
 
 // What an open of the turn's file that failed with open_error means, with what a look
