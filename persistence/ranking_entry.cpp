@@ -87,7 +87,8 @@ void ranking_keep_name(RankingEntry* entry, const char* name) {
 // be read whole, it is read key by key all the same.
 void ranking_read(RankingTable* table) {
   LongPath file;
-  const HANDLE turn = ini_file_path(SETTINGS_FILE_NAME, &file) ? settings_lock_take(file.text) : nullptr;
+  FileFault lock_fault;
+  const HANDLE turn = ini_file_path(SETTINGS_FILE_NAME, &file) ? settings_lock_take(file.text, &lock_fault) : nullptr;
   std::string bytes;
   IniText text;
   const bool whole = turn && file_read_whole(file.text, &bytes) == ERROR_SUCCESS;

@@ -143,19 +143,48 @@ int save_in_turn(const SettingsWrite& write, const wchar_t* file, const wchar_t*
   return kept;
 }
 
+// A save waiting for its turn, and the one it came during: a save asked for while
+// another waits (the session's end, whose messages are answered during the wait)
+// makes the earlier ones first, in its own turn, so the process may end as soon as
+// it returns and nothing earned is lost.
+struct WaitingSave {
+  const SettingsWrite* write;
+  int kept;
+  bool done;
+  WaitingSave* earlier;
+};
+
+WaitingSave* waiting = nullptr;
+
+void save_all_in_turn(WaitingSave* save, const wchar_t* file, const wchar_t* copy) {
+  if (!save || save->done) return;
+  save_all_in_turn(save->earlier, file, copy);
+  save->kept = save_in_turn(*save->write, file, copy);
+  save->done = true;
+}
+
 }  // namespace
 
 int settings_save(const SettingsWrite& write) {
   LongPath file, copy;
-  int kept = 0;
+  WaitingSave self = {&write, 0, false, waiting};
+  waiting = &self;
   if (ini_file_path(SETTINGS_FILE_NAME, &file) && ini_file_path(SETTINGS_COPY_NAME, &copy)) {
-    if (HANDLE lock = settings_lock_take(file.text)) {
-      kept = save_in_turn(write, file.text, copy.text);
+    FileFault lock_fault = SAVE_OK;
+    if (HANDLE lock = settings_lock_take(file.text, &lock_fault, &self.done)) {
+      save_all_in_turn(&self, file.text, copy.text);
       settings_lock_release(lock);
+    } else if (!self.done) {
+      settings_save_fault = lock_fault;
     }
   }
-  if (!kept) ++settings_saves_lost;
-  return kept;
+  waiting = self.earlier;
+  if (!self.kept) ++settings_saves_lost;
+  return self.kept;
+}
+
+void settings_save_waiting() {
+  if (waiting) settings_save([](const char*) { return 1; });
 }
 
 void settings_recover() {

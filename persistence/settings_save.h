@@ -20,6 +20,8 @@ extern FileFault settings_save_fault;
 // file is as it was.
 using SettingsWrite = std::function<int(const char* file_name)>;
 int settings_save(const SettingsWrite& write);
+// The session ends during a wait for the turn: the saves that wait are made now.
+void settings_save_waiting();
 // Where a save was cut off between the file's delete and the copy's rename (a power
 // cut on FAT or exFAT), the copy, written whole, becomes the file.
 void settings_recover();

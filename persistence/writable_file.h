@@ -8,6 +8,8 @@ enum FileFault {
   SAVE_HELD,            // another program has it open and shares it with no writer
   SAVE_NO_ROOM,         // the folder, or the path, takes no new file
   SAVE_COPY_IN_THE_WAY, // a folder stands where the save's copy goes
+  SAVE_LOCK_HELD,       // another program holds the file of the saves' turn, doing nothing with the settings
+  SAVE_LOCK_IN_THE_WAY, // a folder stands where the file of the saves' turn goes
 };
 
 // What keeps a save from the file at path: a save makes a new file in its folder and

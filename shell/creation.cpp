@@ -24,6 +24,7 @@
 #include "shortcut.h"
 #include "status_bar.h"
 #include "tile_windows.h"
+#include "turn_wait.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ void write_first_time() {
 
 void create_main_window_contents(HWND window) {
   main_window = window;
+  turn_wait_status = show_turn_wait;
   offer_shortcuts_on_first_run(window);
   take_scale_of(window);
   make_back_picture(window);

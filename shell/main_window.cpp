@@ -16,6 +16,7 @@
 #include "shutdown.h"
 #include "status_bar.h"
 #include "tile_windows.h"
+#include "turn_wait.h"
 #include "window_classes.h"
 #include "wide_text.h"
 #include "window_position.h"
@@ -50,9 +51,24 @@ void on_timer(UINT_PTR id) {
   }
 }
 
+// While a save waits for the settings file's turn, only messages sent from elsewhere
+// reach the window. Those that would start a save or change the game are posted again,
+// to come once the wait is over; the session's end is answered at once (shutdown.h).
+bool held_back_during_turn_wait(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (turn_waits == 0) return false;
+  switch (message) {
+    case WM_CLOSE: case WM_COMMAND: case WM_KEYDOWN: case WM_TIMER: case WM_RBUTTONDOWN:
+    case WM_PAI_CLICK: case WM_HINT_STUCK: case WM_HINT_PAIR:
+      PostMessageW(window, message, wparam, lparam);
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 LRESULT CALLBACK main_wnd_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (held_back_during_turn_wait(window, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_NCCREATE: scale_nonclient_area(window); return DefWindowProcW(window, message, wparam, lparam);
     case WM_CREATE: create_main_window_contents(window); return 0;

@@ -4,6 +4,7 @@
 #include "settings_notice.h"
 #include "modal_boxes.h"
 #include "settings.h"
+#include "settings_lock.h"
 #include "settings_save.h"
 #include "writable_file.h"
 
@@ -18,6 +19,17 @@ struct NoticeWords {
   const wchar_t* advice;
 };
 
+const wchar_t FOLDER_IN_THE_WAY[] = L"設定ファイルの保存に使う名前のフォルダがあります。";
+const wchar_t MOVE_THE_FOLDER[] = L"このままでは設定とランキングが保存されません。\nこのフォルダを移すか、名前を変えてください。";
+
+// What keeps a save as things are now: the file itself, then the file of the saves' turn.
+FileFault settings_fault_now() {
+  LongPath path;
+  if (!ini_file_path(SETTINGS_FILE_NAME, &path)) return SAVE_NO_ROOM;
+  const FileFault fault = file_fault(path.text);
+  return fault != SAVE_OK ? fault : settings_lock_fault(path.text);
+}
+
 // What kept the last save lost or, with none lost, what keeps the next one.
 NoticeWords words_for(FileFault fault) {
   switch (fault) {
@@ -30,9 +42,13 @@ NoticeWords words_for(FileFault fault) {
               L"その間の設定とランキングは保存されません。\n"
               L"そのプログラムを閉じてください。"};
     case SAVE_COPY_IN_THE_WAY:
-      return {L"設定ファイルの保存に使う名前のフォルダがあります。", SETTINGS_COPY_NAME,
-              L"このままでは設定とランキングが保存されません。\n"
-              L"このフォルダを移すか、名前を変えてください。"};
+      return {FOLDER_IN_THE_WAY, SETTINGS_COPY_NAME, MOVE_THE_FOLDER};
+    case SAVE_LOCK_IN_THE_WAY:
+      return {FOLDER_IN_THE_WAY, SETTINGS_LOCK_NAME, MOVE_THE_FOLDER};
+    case SAVE_LOCK_HELD:
+      return {L"設定ファイルの保存に使うファイルを、ほかのプログラムが使ったままになっています。", SETTINGS_LOCK_NAME,
+              L"その間の設定とランキングは保存されません。\n"
+              L"そのプログラムを閉じてください。\n動かなくなったこのゲームが、ほかに開いていないかも確かめてください。"};
     default:
       return {L"設定ファイルに書き込めません。", SETTINGS_FILE_NAME,
               L"このままでは設定とランキングが保存されません。\n"
@@ -45,11 +61,10 @@ NoticeWords words_for(FileFault fault) {
 void show_settings_notice(HWND window) {
   if (settings_told) return;
   settings_told = 1;
-  LongPath path;
-  ini_file_path(SETTINGS_FILE_NAME, &path);
   const FileFault fault =
-      settings_saves_lost > 0 && settings_save_fault != SAVE_OK ? settings_save_fault : file_fault(path.text);
+      settings_saves_lost > 0 && settings_save_fault != SAVE_OK ? settings_save_fault : settings_fault_now();
   const NoticeWords words = words_for(fault);
+  LongPath path;
   ini_path(words.file_name, &path);
   show_path_message(window, words.head, path.text, words.advice, L"設定ファイル");
 }
@@ -62,7 +77,7 @@ void show_settings_notice(HWND window) {
 void ask_for_settings_notice(HWND window) {
   settings_checks_left = 0;
   tell_lost_save(window);   // the first-run offer's choices
-  if (ini_writable(SETTINGS_FILE_NAME)) return;
+  if (settings_fault_now() == SAVE_OK) return;
   settings_checks_left = SETTINGS_CHECKS - 1;
   SetTimer(window, TIMER_SETTINGS_CHECK, SETTINGS_CHECK_PERIOD_MS, nullptr);
 }
@@ -71,7 +86,7 @@ void settings_check_tick(HWND window) {
   if (modal_box_open()) return;   // a box shown now would be lost
   int tell = settings_saves_lost > 0;
   if (!tell && settings_checks_left > 0) {
-    const int writable = ini_writable(SETTINGS_FILE_NAME);
+    const int writable = settings_fault_now() == SAVE_OK;
     if (!writable && --settings_checks_left > 0) return;
     tell = !writable;
   }

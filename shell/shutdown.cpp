@@ -60,8 +60,10 @@ void delete_palettes() {
 void shutdown_main_window(HWND window) {
   if (!back_dc) return;   // already shut down
   hint_stop();            // its wipe draws with the palettes deleted below
+  // Saved first: while it waits for its turn, the window still paints from back_dc.
+  const int kept = save_position_and_switches();
   free_drawing_objects();
-  if (!save_position_and_switches()) tell_lost_save_at_close();
+  if (!kept) tell_lost_save_at_close();
   delete_palettes();
   clock_timer_on = 1;
   KillTimer(window, TIMER_CLOCK);
@@ -75,7 +77,8 @@ void shutdown_main_window(HWND window) {
 // could open the ranking dialog. What the last pair earned is written all the same,
 // and a save that is lost goes untold.
 void keep_settings_at_session_end(HWND window) {
-  if (!back_dc) return;   // already shut down
+  settings_save_waiting();   // the session may end during the close's wait, or an entry's
+  if (!back_dc) return;      // already shut down
   hint_stop();
   removal_session_end(window);
   save_position_and_switches();

@@ -2,6 +2,7 @@
 #include "status_bar.h"
 #include <commctrl.h>
 #include "app_identity.h"
+#include "clock.h"
 #include "program_icons.h"
 #include "shell_state.h"
 #include "user32_later.h"
@@ -12,6 +13,7 @@ namespace {
 const char* const UNDO_HELP_TEXT = "【一手戻る】 UNDO します。BackSpace キーでも UNDO できます。";
 const char* const HINT_HELP_TEXT =
     "【ヒント】 取れる牌をすべて表示します。右クリックでもヒント表示します。";
+const char* const TURN_WAIT_TEXT = "ほかのプログラムが設定ファイルを使い終わるのを待っています…";
 constexpr int UNDO_TITLE_POSITION = 1;
 constexpr int HINT_TITLE_POSITION = 2;
 
@@ -79,3 +81,14 @@ void show_menu_help(HWND main, int* clock_on, POINT screen_point) {
 }
 
 void restart_clock(HWND main) { start_clock_again(main, &clock_timer_on); }
+
+// The clock's line comes back at once, and its timer if a help text had stopped it.
+void show_turn_wait(int waiting) {
+  if (!status_bar) return;
+  if (waiting) {
+    set_status_text(TURN_WAIT_TEXT);
+    return;
+  }
+  show_clock();
+  restart_clock(main_window);
+}

@@ -16,3 +16,6 @@ void set_status_text(const char* text);
 void show_menu_help(HWND main, int* clock_on, POINT screen_point);
 // The pointer over the client area: the clock comes back if it was stopped.
 void restart_clock(HWND main);
+// While a save or a read waits for the settings file's turn: a line that says so,
+// then the clock's again.
+void show_turn_wait(int waiting);

@@ -10,6 +10,7 @@
 #include "settings.h"
 #include "main_window_harness.h"
 #include "replace_file.h"
+#include "settings_lock.h"
 #include "settings_save.h"
 #include "writable_file.h"
 
@@ -173,6 +174,16 @@ std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share =
   });
 }
 
+// Holds the saves' turn as another copy of the game would: lets go once a message
+// sent to answering is answered, or after ms.
+std::thread turn_held(const std::wstring& lock, HWND answering, DWORD ms) {
+  HANDLE turn = CreateFileW(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  return std::thread([=] {
+    if (!answering || !SendMessageTimeoutW(answering, WM_NULL, 0, 0, SMTO_NORMAL, ms, nullptr)) Sleep(ms);
+    CloseHandle(turn);
+  });
+}
+
 BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD) {
   SetLastError(ERROR_INVALID_PARAMETER);
   return FALSE;
@@ -182,6 +193,11 @@ BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD) {
 // go; one that cannot be kept leaves the file as it was, tells why, and leaves no copy.
 TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
   const std::wstring copy = settings_file().substr(0, settings_file().rfind(L'\\') + 1) + L"kotopai.new";
+  const std::wstring lock = copy.substr(0, copy.size() - 3) + L"lck";
+  // A window of this thread, which answers while its save waits for the turn.
+  HWND answering = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  const DWORD system_quiet = settings_lock_quiet_ms;
+  settings_lock_quiet_ms = 2000;
   const std::string before = "[Pos]\r\nX=100\r\n";
   struct Case {
     const char* what;
@@ -199,6 +215,9 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
       {"a folder of the copy's name holding a file", [&] { CreateDirectoryW(copy.c_str(), nullptr); put_file_bytes(copy + L"\\f", ""); return std::thread(); }, "Y", 0, SAVE_COPY_IN_THE_WAY},
       {"a key too long to write", [] { return std::thread(); }, "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 0, SAVE_NO_ROOM},
       {"the rename through the handle refused", [] { rename_by_handle = refused_rename; return std::thread(); }, "Y", 1, SAVE_OK},
+      {"the turn held until the window answers", [&] { return turn_held(lock, answering, 5000); }, "Y", 1, SAVE_OK},
+      {"the turn held throughout", [&] { return turn_held(lock, nullptr, 3000); }, "Y", 0, SAVE_LOCK_HELD},
+      {"a folder of the turn's name holding a file", [&] { CreateDirectoryW(lock.c_str(), nullptr); put_file_bytes(lock + L"\\f", ""); return std::thread(); }, "Y", 0, SAVE_LOCK_IN_THE_WAY},
   };
   const RenameByHandle system_rename = rename_by_handle;
   for (const Case& c : cases) {
@@ -211,10 +230,29 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
     rename_by_handle = system_rename;
     EXPECT_EQ(c.kept ? before + "Y=7\r\n" : before, read_settings_text());
     EXPECT_EQ(c.fault, settings_save_fault);
-    DeleteFileW((copy + L"\\f").c_str());
-    RemoveDirectoryW(copy.c_str());
+    for (const std::wstring& folder : {copy, lock}) {
+      DeleteFileW((folder + L"\\f").c_str());
+      RemoveDirectoryW(folder.c_str());
+    }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy.c_str())) << "a copy left behind";
   }
+  settings_lock_quiet_ms = system_quiet;
+  DestroyWindow(answering);
+}
+
+// Wine answers a sharing violation where Windows, with a delete pending on the lock
+// file, answers access denied to an open of it and to a look at it alike.
+TEST_F(SettingsFile, TheTurnIsWaitedForWhileItsFileGoesAndItsFileStaysWhileHeld) {
+  EXPECT_EQ(LOCK_TRY_AGAIN, settings_lock_answer(ERROR_ACCESS_DENIED, INVALID_FILE_ATTRIBUTES, ERROR_ACCESS_DENIED));
+  EXPECT_EQ(LOCK_NO_ROOM, settings_lock_answer(ERROR_ACCESS_DENIED, INVALID_FILE_ATTRIBUTES, ERROR_FILE_NOT_FOUND));
+  // Held, the file cannot be renamed away, so no other copy finds its name free and takes a turn at once.
+  FileFault fault;
+  const HANDLE turn = settings_lock_take(settings_file().c_str(), &fault);
+  ASSERT_NE(nullptr, turn);
+  const std::wstring lock = settings_file().substr(0, settings_file().size() - 3) + L"lck";
+  EXPECT_FALSE(MoveFileW(lock.c_str(), (lock + L"2").c_str()));
+  settings_lock_release(turn);
+  DeleteFileW((lock + L"2").c_str());
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {

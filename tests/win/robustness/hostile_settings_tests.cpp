@@ -17,6 +17,7 @@
 #include "play_helpers.h"
 #include "resource.h"
 #include "settings.h"
+#include "settings_lock.h"
 #include "settings_notice.h"
 #include "shell_calls.h"
 #include "shell_state.h"
@@ -235,6 +236,11 @@ const auto row_name = [](const testing::TestParamInfo<HostileFile>& info) { retu
 INSTANTIATE_TEST_SUITE_P(Files, HostileSettingsTest, testing::ValuesIn(hostile_files()), row_name);
 INSTANTIATE_TEST_SUITE_P(Cues, HostileSettingsTest, testing::ValuesIn(damaged_cues()), row_name);
 
+std::string beside_settings(const char* name) {
+  const std::string path = settings_path();
+  return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
 // A settings file that cannot be written: the program says so once, as it starts,
 // naming the file; then it plays and closes, and the file keeps every byte. A file
 // that a scanner holds for a moment as the game starts is no such file: not a word,
@@ -249,12 +255,15 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
   constexpr int THROUGHOUT = 100;
   enum Later { NOT_LATER, AFTER_THE_START, AT_THE_CLOSE };
   enum Kept { NOTHING, THE_CLOSE, UNTIL_THE_CLOSE };
-  struct Words { const char* head; const char* tail; };
+  struct Words { const char* head; const char* tail; const char* file = "kotopai.ini"; };
   const Words read_only_words = {"設定ファイルは読み取り専用になっています。",
                                  "このままでは設定とランキングが保存されません。\n"
                                  "ファイルのプロパティで、読み取り専用のチェックを外してください。"};
   const Words held_words = {"設定ファイルを、ほかのプログラムが使っています。",
                             "その間の設定とランキングは保存されません。\nそのプログラムを閉じてください。"};
+  const Words turn_held_words = {"設定ファイルの保存に使うファイルを、ほかのプログラムが使ったままになっています。",
+                                 "その間の設定とランキングは保存されません。\nそのプログラムを閉じてください。\n"
+                                 "動かなくなったこのゲームが、ほかに開いていないかも確かめてください。", "kotopai.lck"};
   struct Case {
     const char* what;
     bool read_only;    // marked so throughout, which Wine lets a root user write over
@@ -264,6 +273,7 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
     std::vector<std::string> boxes;
     Kept kept;
     Words words;       // the notice's
+    bool turn = false; // the saves' turn is what is held, not the file
   };
   const Case cases[] = {
       {"read-only and held throughout", true, THROUGHOUT, NOT_LATER, 0, {"設定ファイル", "ランキング"}, NOTHING, read_only_words},
@@ -273,7 +283,9 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
        {"バージョン情報", "設定ファイル", "ランキング"}, NOTHING, read_only_words},
       {"held after the start", false, 0, AFTER_THE_START, 0, {"ランキング", "設定ファイル"}, NOTHING, held_words},
       {"held at the close", false, 0, AT_THE_CLOSE, 0, {"ランキング", "設定ファイル"}, UNTIL_THE_CLOSE, held_words},
+      {"the saves' turn held throughout", false, THROUGHOUT, NOT_LATER, 0, {"設定ファイル", "ランキング"}, NOTHING, turn_held_words, true},
   };
+  const DWORD system_quiet = std::exchange(settings_lock_quiet_ms, 300);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     write_settings_bytes(bytes);
@@ -285,8 +297,10 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
     struct Afterwards {
       HANDLE reader = INVALID_HANDLE_VALUE;
       HWND window = nullptr;
+      bool turn = false;
       void hold() {
-        reader = CreateFileA(settings_path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        reader = turn ? CreateFileA(beside_settings("kotopai.lck").c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr)
+                      : CreateFileA(settings_path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
       }
       void let_go() { CloseHandle(std::exchange(reader, INVALID_HANDLE_VALUE)); }
       ~Afterwards() {
@@ -296,6 +310,7 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
         remove_settings();
       }
     } afterwards;
+    afterwards.turn = c.turn;
     if (c.held_checks > 0) {
       afterwards.hold();
       ASSERT_NE(INVALID_HANDLE_VALUE, afterwards.reader);
@@ -342,7 +357,7 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
       if (box.caption != "設定ファイル") continue;
       EXPECT_EQ(c.later == AT_THE_CLOSE, owner == nullptr);   // the window is on its way out
       EXPECT_EQ(c.later != AT_THE_CLOSE, over_the_shown_window);
-      EXPECT_EQ(c.words.head + ("\n" + settings_path() + "\n\n") + c.words.tail, box.text);
+      EXPECT_EQ(c.words.head + ("\n" + beside_settings(c.words.file) + "\n\n") + c.words.tail, box.text);
     }
     if (afterwards.reader != INVALID_HANDLE_VALUE) afterwards.let_go();
     SetFileAttributesA(settings_path().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -356,6 +371,7 @@ TEST(ReadOnlySettingsTest, SaysSoOnceThenPlaysAndClosesLeavingTheFileAsItWas) {
       EXPECT_EQ(1, ini_get_int("Ranking01", "SECOND", -1, SETTINGS_FILE_NAME));   // kept before the hold
     }
   }
+  settings_lock_quiet_ms = system_quiet;
 }
 
 }  // namespace

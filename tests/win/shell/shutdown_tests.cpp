@@ -1,8 +1,10 @@
 // Closing the main window: the restored place and both switches reach the settings file.
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include "child_test.h"
 #include "main_window_harness.h"
+#include "ranking_entry.h"
 #include "settings.h"
 #include "shell_state.h"
 
@@ -114,6 +116,41 @@ TEST_F(ShutdownTest, TheSessionsEndKeepsPlaceAndSwitchesThoughTheWindowIsNeverCl
   const DWORD code = run_child_test(program, L"SessionEnd.DISABLED_InAProcessOfItsOwn", 120000);
   EXPECT_EQ(ENDED_WITHOUT_A_CLOSE, code);
   EXPECT_EQ("[Pos]\r\nX=200\r\nY=150\r\n[MODE]\r\nmode=1\r\n[SOUND]\r\nsound=0\r\n", read_settings_text());
+}
+
+// The game's time tells whether the new game asked for during the wait began in it.
+void CALLBACK session_over(HWND, UINT, ULONG_PTR, LRESULT) {
+  TerminateProcess(GetCurrentProcess(), elapsed_seconds != 77 ? 1 : ENDED_WITHOUT_A_CLOSE);
+}
+
+// The same where the session ends while a cleared game's entry waits for the saves'
+// turn, which another program holds: the wait answers the session's end, whose save
+// makes the entry first; a new game asked for waits until the wait is over. The
+// process ends as soon as the session's end is answered.
+TEST(SessionEnd, DISABLED_WhileAnEntryWaitsForItsTurn) {
+  HWND window = open_main_window();
+  elapsed_seconds = 77;
+  const std::wstring lock = settings_file().substr(0, settings_file().size() - 3) + L"lck";
+  HANDLE turn = CreateFileW(lock.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  std::thread windows([&] {
+    SendMessageW(window, WM_KEYDOWN, VK_F2, 0);
+    SendMessageCallbackW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, session_over, 0);
+    SendMessageW(window, WM_NULL, 0, 0);   // answered inside the session's end
+    CloseHandle(turn);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0)) DispatchMessageW(&message);
+  });
+  RankingTable table;
+  ranking_enter(500, &table);
+  windows.join();
+}
+
+TEST_F(ShutdownTest, TheSessionsEndKeepsAnEntryWaitingForItsTurn) {
+  write_settings_text(BEFORE_THE_SESSION_ENDS);
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  EXPECT_EQ(ENDED_WITHOUT_A_CLOSE, run_child_test(program, L"SessionEnd.DISABLED_WhileAnEntryWaitsForItsTurn", 120000));
+  EXPECT_EQ(500, ini_get_int("Ranking07", "SECOND", -1, SETTINGS_FILE_NAME));
 }
 
 TEST_F(ShutdownTest, WindowCanBeMadeAgainAfterClosing) {
