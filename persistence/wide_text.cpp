@@ -56,6 +56,24 @@ void wide_copy_from_sjis(const char* text, wchar_t* out, int out_size) {
   wide_free(wide);
 }
 
+std::string sjis_from_utf16(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int units = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, text.data(), units, nullptr, 0, "?", nullptr);
+  std::string sjis(size > 0 ? size : 0, '\0');
+  if (size > 0) WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, text.data(), units, &sjis[0], size, "?", nullptr);
+  return sjis;
+}
+
+std::wstring utf16_from_sjis(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int bytes = static_cast<int>(text.size());
+  const int size = MultiByteToWideChar(SHIFT_JIS, 0, text.data(), bytes, nullptr, 0);
+  std::wstring wide(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(SHIFT_JIS, 0, text.data(), bytes, &wide[0], size);
+  return wide;
+}
+
 void set_window_text_sjis(HWND window, const char* text) {
   wchar_t* wide = wide_from_sjis(text);
   SetWindowTextW(window, wide);

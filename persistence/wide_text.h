@@ -3,6 +3,7 @@
 // the system's own code page is.
 #pragma once
 #include <windows.h>
+#include <string>
 
 // The UTF-16 form of a Shift-JIS text, on the heap; free it with wide_free. Never
 // null: should memory run out, an empty text that wide_free leaves alone.
@@ -11,6 +12,12 @@ void wide_free(wchar_t* text);
 
 // Into out (out_size characters, at least 1); a text too long for it is cut.
 void wide_copy_from_sjis(const char* text, wchar_t* out, int out_size);
+
+// Whole texts that may hold NULs, as a file holds them. A character Shift-JIS cannot
+// hold, or holds only as a look-alike, reads as "?", as Windows' own ANSI functions
+// read it.
+std::string sjis_from_utf16(const std::wstring& text);
+std::wstring utf16_from_sjis(const std::string& text);
 
 void set_window_text_sjis(HWND window, const char* text);
 void set_item_text_sjis(HWND dialog, int item, const char* text);

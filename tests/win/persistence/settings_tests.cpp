@@ -2,15 +2,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <thread>
 #include <vector>
 
 #include "dbcs_text.h"
+#include "ini_text.h"
 #include "settings.h"
 #include "main_window_harness.h"
 #include "replace_file.h"
 #include "settings_save.h"
+#include "wide_text.h"
 #include "writable_file.h"
 
 namespace {
@@ -86,6 +89,31 @@ TEST_F(SettingsFile, AFileAsWrittenBeforeReadsAndWritesBackByteForByte) {
     ini_put_string(section, key, value, SETTINGS_FILE_NAME);
   }
   EXPECT_EQ(before, read_settings_text());
+}
+
+std::string utf16_bytes(const std::wstring& text) {
+  return "\xff\xfe" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+// A file Notepad saved as "Unicode" reads as its text, letters Shift-JIS cannot hold
+// as "?", and stays UTF-16: a line written back as it reads keeps its letters, in the
+// n-th line that reads the same, so a name a save moves down keeps them too.
+TEST_F(SettingsFile, AUnicodeFileReadsAsItsTextAndStaysUnicode) {
+  const std::wstring before = L"[Other]\r\nnote=한국 é\r\n[Ranking01]\r\nNAME=김たろう\r\nSECOND=95\n\n[Pos]\r\nX=-50";
+  put_file_bytes(settings_file(), utf16_bytes(before));
+  char read[32];
+  ini_get_string("Ranking01", "NAME", "", read, sizeof read, SETTINGS_FILE_NAME);
+  EXPECT_STREQ("?たろう", read);
+  EXPECT_EQ(-50, ini_get_int("Pos", "X", 9, SETTINGS_FILE_NAME));
+  ini_put_string("Ranking01", "NAME", read, SETTINGS_FILE_NAME);
+  EXPECT_EQ(utf16_bytes(before), read_settings_text());
+  EXPECT_EQ(1, settings_save([&](const char* file) {
+    return ini_put_string("Ranking01", "NAME", "太郎", file) & ini_put_string("Ranking02", "NAME", read, file) &
+           ini_put_string("Pos", "X", "7", file);
+  }));
+  const std::wstring after = L"[Other]\r\nnote=한국 é\r\n[Ranking01]\r\nNAME=太郎\r\nSECOND=95\n\n[Pos]\r\n"
+                             L"X=7\r\n[Ranking02]\r\nNAME=김たろう\r\n";
+  EXPECT_EQ(utf16_bytes(after), read_settings_text());
 }
 
 TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
@@ -173,9 +201,28 @@ std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share =
   });
 }
 
-BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD) {
+// Wine refuses the rename through the handle; what it is handed is kept here.
+FILE_INFO_BY_HANDLE_CLASS rename_class;
+std::string rename_info;
+BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS kind, LPVOID info, DWORD size) {
+  rename_class = kind;
+  rename_info.assign(static_cast<const char*>(info), size);
   SetLastError(ERROR_INVALID_PARAMETER);
   return FALSE;
+}
+
+// FILE_RENAME_INFO for FileRenameInfoEx (22) on 32-bit Windows: Flags at 0 (replace if
+// it exists 1, POSIX semantics 2), RootDirectory at 4, FileNameLength at 8 (the name's
+// bytes, without its NUL), the name from 12, NUL-terminated.
+void expect_rename_info(const std::wstring& to) {
+  ASSERT_GE(rename_info.size(), 12 + 2 * to.size() + 2);
+  DWORD fields[3];
+  std::memcpy(fields, rename_info.data(), sizeof fields);
+  EXPECT_EQ(22, rename_class);
+  EXPECT_EQ(0x3u, fields[0]);
+  EXPECT_EQ(0u, fields[1]);
+  EXPECT_EQ(2 * to.size(), fields[2]);
+  EXPECT_EQ(0, std::memcmp(rename_info.data() + 12, to.c_str(), 2 * to.size() + 2));
 }
 
 // A save whose file or copy another program holds for a moment is kept once it is let
@@ -199,6 +246,7 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
       {"a folder of the copy's name holding a file", [&] { CreateDirectoryW(copy.c_str(), nullptr); put_file_bytes(copy + L"\\f", ""); return std::thread(); }, "Y", 0, SAVE_COPY_IN_THE_WAY},
       {"a key too long to write", [] { return std::thread(); }, "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 0, SAVE_NO_ROOM},
       {"the rename through the handle refused", [] { rename_by_handle = refused_rename; return std::thread(); }, "Y", 1, SAVE_OK},
+      {"a whole copy in the file's place, held", [&] { MoveFileW(settings_file().c_str(), copy.c_str()); return held_for_a_moment(copy, OPEN_EXISTING); }, "Y", 1, SAVE_OK},
   };
   const RenameByHandle system_rename = rename_by_handle;
   for (const Case& c : cases) {
@@ -215,6 +263,7 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
     RemoveDirectoryW(copy.c_str());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy.c_str())) << "a copy left behind";
   }
+  expect_rename_info(settings_file());
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
@@ -229,6 +278,50 @@ TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
   EXPECT_STREQ("", out);
   dbcs_copy(out, sizeof out, "ｱｲｳｴｵｶｷｸ");  // half-width kana are single bytes
   EXPECT_STREQ("ｱｲｳｴｵｶｷ", out);
+}
+
+TEST(WideCopy, CutsToTheBufferAndEndsInsideIt) {
+  wchar_t out[6] = {L'x', L'x', L'x', L'x', L'x', L'x'};
+  wide_copy_from_sjis("ab表cd", out, 4);
+  EXPECT_STREQ(L"ab表", out);
+  EXPECT_EQ(L'x', out[4]);
+}
+
+// Wine's profile functions read a file of single bytes as Windows does: each key is
+// found in each file where they find it, or not found where they do not.
+TEST_F(SettingsFile, ReadsAsTheSystemsProfileFunctionsRead) {
+  const char* const files[] = {
+      "[Pos]\nX=1\nx=2\n[pos]\nX=3\nY=4\n[MODE]\n mode = ' 5 ' \n",
+      "Y=0\n[Position]\nX=5\n[ Pos ]\nX=6\n[Pos]\n\tX\t=\t\"7\"\t\nY=\"8'\n[MODE]\nmode=\"\n",
+      "\xef\xbb\xbf[pOS]\nx='9'\nY\n[Po]\nY=10\n[mode]\nMODE=''\n[MODE]\nmode=11",
+      "[Po]\nX=12\n[Posi]\nY=13\n[MODE]\n\"mode\"=14\nmode=\"a\" b\"\n",
+      "[Pos] ]\nX=15\n[MODE]x]\nmode=16\n[Pos]\nY=17\n[MODE]\nmode=18\n",
+  };
+  const std::pair<const char*, const char*> keys[] = {
+      {"Pos", "X"}, {"pos", "y"}, {" POS ", "x "}, {"MODE", "mode"}, {"Po", "Y"}, {"Position", "X"}};
+  int n = 0;
+  for (const char* file : files)
+    for (const char* line_end : {"\r\n", "\n", "\r"}) {
+      std::string text = file;
+      for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += std::strlen(line_end))
+        text.replace(at, 1, line_end);
+      const std::wstring path = settings_file() + L"." + std::to_wstring(n++);   // one each, so none is cached
+      put_file_bytes(path, text);
+      char ansi_path[MAX_PATH];
+      WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, ansi_path, MAX_PATH, nullptr, nullptr);
+      IniText split;
+      ini_text_split(text, &split);
+      for (const auto& [section, key] : keys) {
+        char expected[64];
+        GetPrivateProfileStringA(section, key, "<none>", expected, sizeof expected, ansi_path);
+        std::string value = "<none>", in_split = "<none>";
+        ini_text_get(text, section, key, &value);
+        ini_text_get(split, section, key, &in_split);
+        EXPECT_EQ(expected, value) << section << "/" << key << " in\n" << text;
+        EXPECT_EQ(expected, in_split) << section << "/" << key << " in\n" << text;
+      }
+      DeleteFileW(path.c_str());
+    }
 }
 
 TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
