@@ -1,6 +1,6 @@
 // The program's texts are Shift-JIS; Windows shows and takes them in UTF-16. Every
-// text on its way to or from the screen passes here, read as code page 932 whatever
-// the system's own code page is.
+// text on its way to or from the screen, or a settings file saved in UTF-16, passes
+// here, read as code page 932 whatever the system's own code page is.
 #pragma once
 #include <windows.h>
 #include <string>

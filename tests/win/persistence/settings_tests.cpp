@@ -95,25 +95,21 @@ std::string utf16_bytes(const std::wstring& text) {
   return "\xff\xfe" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
 }
 
-// A file Notepad saved as "Unicode" reads as its text, letters Shift-JIS cannot hold
-// as "?", and stays UTF-16: a line written back as it reads keeps its letters, in the
-// n-th line that reads the same, so a name a save moves down keeps them too.
+// Notepad's "Unicode" file reads as its text, a letter Shift-JIS cannot hold as "?",
+// and stays UTF-16: a line written back as it reads keeps its letters, as the n-th
+// line that reads the same, so a name a save moves to another section keeps them too.
 TEST_F(SettingsFile, AUnicodeFileReadsAsItsTextAndStaysUnicode) {
-  const std::wstring before = L"[Other]\r\nnote=한국 é\r\n[Ranking01]\r\nNAME=김たろう\r\nSECOND=95\n\n[Pos]\r\nX=-50";
-  put_file_bytes(settings_file(), utf16_bytes(before));
-  char read[32];
-  ini_get_string("Ranking01", "NAME", "", read, sizeof read, SETTINGS_FILE_NAME);
-  EXPECT_STREQ("?たろう", read);
-  EXPECT_EQ(-50, ini_get_int("Pos", "X", 9, SETTINGS_FILE_NAME));
-  ini_put_string("Ranking01", "NAME", read, SETTINGS_FILE_NAME);
-  EXPECT_EQ(utf16_bytes(before), read_settings_text());
+  const std::wstring other = L"[Other]\r\nnote=한국 é\n\n[Test]\r\n", name = L"NAME=김たろう\r\n";
+  put_file_bytes(settings_file(), utf16_bytes(other + name + L"X=-50"));
+  const std::string read = get_text("NAME", "");
+  EXPECT_EQ("?たろう", read);
+  EXPECT_EQ(-50, get("X", 9));
+  put("NAME", read.c_str());
+  EXPECT_EQ(utf16_bytes(other + name + L"X=-50"), read_settings_text());
   EXPECT_EQ(1, settings_save([&](const char* file) {
-    return ini_put_string("Ranking01", "NAME", "太郎", file) & ini_put_string("Ranking02", "NAME", read, file) &
-           ini_put_string("Pos", "X", "7", file);
+    return ini_put_string("Test", "NAME", "太郎", file) & ini_put_string("Moved", "NAME", read.c_str(), file);
   }));
-  const std::wstring after = L"[Other]\r\nnote=한국 é\r\n[Ranking01]\r\nNAME=太郎\r\nSECOND=95\n\n[Pos]\r\n"
-                             L"X=7\r\n[Ranking02]\r\nNAME=김たろう\r\n";
-  EXPECT_EQ(utf16_bytes(after), read_settings_text());
+  EXPECT_EQ(utf16_bytes(other + L"NAME=太郎\r\nX=-50\r\n[Moved]\r\n" + name), read_settings_text());
 }
 
 TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
@@ -201,28 +197,12 @@ std::thread held_for_a_moment(const std::wstring& path, DWORD how, DWORD share =
   });
 }
 
-// Wine refuses the rename through the handle; what it is handed is kept here.
-FILE_INFO_BY_HANDLE_CLASS rename_class;
-std::string rename_info;
+// Wine refuses the rename through the handle: the class and the bytes it is handed.
+std::string rename_handed;
 BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS kind, LPVOID info, DWORD size) {
-  rename_class = kind;
-  rename_info.assign(static_cast<const char*>(info), size);
+  rename_handed = std::string(reinterpret_cast<const char*>(&kind), 4) + std::string(static_cast<const char*>(info), size);
   SetLastError(ERROR_INVALID_PARAMETER);
   return FALSE;
-}
-
-// FILE_RENAME_INFO for FileRenameInfoEx (22) on 32-bit Windows: Flags at 0 (replace if
-// it exists 1, POSIX semantics 2), RootDirectory at 4, FileNameLength at 8 (the name's
-// bytes, without its NUL), the name from 12, NUL-terminated.
-void expect_rename_info(const std::wstring& to) {
-  ASSERT_GE(rename_info.size(), 12 + 2 * to.size() + 2);
-  DWORD fields[3];
-  std::memcpy(fields, rename_info.data(), sizeof fields);
-  EXPECT_EQ(22, rename_class);
-  EXPECT_EQ(0x3u, fields[0]);
-  EXPECT_EQ(0u, fields[1]);
-  EXPECT_EQ(2 * to.size(), fields[2]);
-  EXPECT_EQ(0, std::memcmp(rename_info.data() + 12, to.c_str(), 2 * to.size() + 2));
 }
 
 // A save whose file or copy another program holds for a moment is kept once it is let
@@ -263,7 +243,13 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
     RemoveDirectoryW(copy.c_str());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy.c_str())) << "a copy left behind";
   }
-  expect_rename_info(settings_file());
+  // FileRenameInfoEx (22), then FILE_RENAME_INFO as it lies on 32-bit Windows: Flags
+  // (replace 1, POSIX semantics 2), RootDirectory, FileNameLength (the name's bytes
+  // without its NUL), then the name from byte 12, NUL-terminated.
+  const std::wstring to = settings_file() + L'\0';
+  const DWORD head[] = {22, 3, 0, 2 * to.size() - 2};
+  const std::string handed = std::string(reinterpret_cast<const char*>(head), 16) + std::string(reinterpret_cast<const char*>(to.data()), 2 * to.size());
+  EXPECT_EQ(handed, rename_handed.substr(0, handed.size()));
 }
 
 TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
@@ -281,18 +267,17 @@ TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
 }
 
 TEST(WideCopy, CutsToTheBufferAndEndsInsideIt) {
-  wchar_t out[6] = {L'x', L'x', L'x', L'x', L'x', L'x'};
+  wchar_t out[6] = L"xxxxx";
   wide_copy_from_sjis("ab表cd", out, 4);
-  EXPECT_STREQ(L"ab表", out);
-  EXPECT_EQ(L'x', out[4]);
+  EXPECT_EQ(std::wstring(L"ab表\0x", 5), std::wstring(out, 5));
 }
 
 // Wine's profile functions read a file of single bytes as Windows does: each key is
-// found in each file where they find it, or not found where they do not.
+// found where they find it, and nowhere else.
 TEST_F(SettingsFile, ReadsAsTheSystemsProfileFunctionsRead) {
   const char* const files[] = {
       "[Pos]\nX=1\nx=2\n[pos]\nX=3\nY=4\n[MODE]\n mode = ' 5 ' \n",
-      "Y=0\n[Position]\nX=5\n[ Pos ]\nX=6\n[Pos]\n\tX\t=\t\"7\"\t\nY=\"8'\n[MODE]\nmode=\"\n",
+      "Y=0\n[Position]\nX=5\n[ Pos ]\nX=6\nY=\"8'\n[Pos]\n\tX\t=\t\"7\"\t\n[MODE]\nmode=\"\n",
       "\xef\xbb\xbf[pOS]\nx='9'\nY\n[Po]\nY=10\n[mode]\nMODE=''\n[MODE]\nmode=11",
       "[Po]\nX=12\n[Posi]\nY=13\n[MODE]\n\"mode\"=14\nmode=\"a\" b\"\n",
       "[Pos] ]\nX=15\n[MODE]x]\nmode=16\n[Pos]\nY=17\n[MODE]\nmode=18\n",
@@ -305,22 +290,19 @@ TEST_F(SettingsFile, ReadsAsTheSystemsProfileFunctionsRead) {
       std::string text = file;
       for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += std::strlen(line_end))
         text.replace(at, 1, line_end);
-      const std::wstring path = settings_file() + L"." + std::to_wstring(n++);   // one each, so none is cached
-      put_file_bytes(path, text);
-      char ansi_path[MAX_PATH];
-      WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, ansi_path, MAX_PATH, nullptr, nullptr);
+      const std::string path = settings_path() + std::to_string(++n);   // one each, so none is cached
+      put_file_bytes(settings_file() + std::to_wstring(n), text);
       IniText split;
       ini_text_split(text, &split);
       for (const auto& [section, key] : keys) {
         char expected[64];
-        GetPrivateProfileStringA(section, key, "<none>", expected, sizeof expected, ansi_path);
+        GetPrivateProfileStringA(section, key, "<none>", expected, sizeof expected, path.c_str());
         std::string value = "<none>", in_split = "<none>";
         ini_text_get(text, section, key, &value);
         ini_text_get(split, section, key, &in_split);
-        EXPECT_EQ(expected, value) << section << "/" << key << " in\n" << text;
-        EXPECT_EQ(expected, in_split) << section << "/" << key << " in\n" << text;
+        EXPECT_EQ(expected + std::string(", ") + expected, value + ", " + in_split) << section << "/" << key << " in\n" << text;
       }
-      DeleteFileW(path.c_str());
+      DeleteFileA(path.c_str());
     }
 }
 
