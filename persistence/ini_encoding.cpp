@@ -28,26 +28,27 @@ void each_line(const Text& text, Each each) {
   }
 }
 
-}  // namespace
-
-std::string ini_text_of_bytes(const std::string& bytes, IniEncoding* encoding) {
+// The file's bytes in place of its text: a UTF-16 file's converted, any other's as
+// they stand.
+void text_of_bytes(std::string* bytes, IniEncoding* encoding) {
   if (encoding) *encoding = IniEncoding();
-  if (bytes.compare(0, 2, UTF16_MARK) != 0) return bytes;
-  std::wstring wide((bytes.size() - 2) / 2, L'\0');
-  if (!wide.empty()) std::memcpy(&wide[0], bytes.data() + 2, wide.size() * 2);   // x86 is little-endian
-  std::string text;
-  each_line(wide, [&](const std::wstring& line, const std::wstring& breaks) {
-    const std::string read = sjis_from_utf16(line);
-    text += read;
-    text.append(breaks.begin(), breaks.end());
-    if (encoding) encoding->spelt[read].push_back(line);
-  });
+  if (bytes->compare(0, 2, UTF16_MARK) != 0) return;
+  std::wstring wide((bytes->size() - 2) / 2, L'\0');
+  if (!wide.empty()) std::memcpy(&wide[0], bytes->data() + 2, wide.size() * 2);   // x86 is little-endian
   if (encoding) {
     encoding->utf16 = true;
-    encoding->odd_byte = bytes.substr(2 + wide.size() * 2);
+    encoding->odd_byte = bytes->substr(2 + wide.size() * 2);
   }
-  return text;
+  bytes->clear();
+  each_line(wide, [&](const std::wstring& line, const std::wstring& breaks) {
+    const std::string read = sjis_from_utf16(line);
+    *bytes += read;
+    bytes->append(breaks.begin(), breaks.end());
+    if (encoding) encoding->spelt[read].push_back(line);
+  });
 }
+
+}  // namespace
 
 std::string ini_bytes_of_text(const std::string& text, const IniEncoding& encoding) {
   if (!encoding.utf16) return text;
@@ -66,8 +67,7 @@ std::string ini_bytes_of_text(const std::string& text, const IniEncoding& encodi
 }
 
 DWORD ini_read_text(const wchar_t* path, std::string* text, IniEncoding* encoding) {
-  std::string bytes;
-  const DWORD error = file_read_whole(path, &bytes);
-  *text = ini_text_of_bytes(bytes, encoding);
+  const DWORD error = file_read_whole(path, text);
+  text_of_bytes(text, encoding);
   return error;
 }

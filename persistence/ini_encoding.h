@@ -16,12 +16,11 @@ struct IniEncoding {
   std::unordered_map<std::string, std::vector<std::wstring>> spelt;
 };
 
-// The text of the file's bytes: as they stand, or a UTF-16 file's converted by code
-// page 932. encoding may be null where the text is only read.
-std::string ini_text_of_bytes(const std::string& bytes, IniEncoding* encoding);
+// The file's text, read whole: its bytes as they stand, or a UTF-16 file's text
+// converted by code page 932. The errors are file_read_whole's. encoding may be null
+// where the text is only read.
+DWORD ini_read_text(const wchar_t* path, std::string* text, IniEncoding* encoding);
 // The bytes that hold text in the file's own encoding. A line whose text is one that
 // a line of the file read as keeps that line's spelling, letters Shift-JIS cannot hold
 // included: the n-th such line the n-th spelling.
 std::string ini_bytes_of_text(const std::string& text, const IniEncoding& encoding);
-// The file's text, read whole; the errors are file_read_whole's.
-DWORD ini_read_text(const wchar_t* path, std::string* text, IniEncoding* encoding);
