@@ -3,8 +3,6 @@
 // read it goes back as the file spelt it. A line the program wrote is converted.
 #include "ini_encoding.h"
 
-#include <cstring>
-
 #include "file_bytes.h"
 #include "wide_text.h"
 
@@ -12,18 +10,18 @@ namespace {
 
 constexpr char UTF16_MARK[] = "\xff\xfe";
 
-template <typename Char>
-bool is_break(Char c) { return c == '\r' || c == '\n'; }
+bool is_break(char c) { return c == '\r' || c == '\n'; }
 
-// Calls each(line, breaks) for every line of text and the run of breaks after it.
-template <typename Text, typename Each>
-void each_line(const Text& text, Each each) {
-  for (size_t at = 0; at < text.size();) {
+// Calls each(at, end, next) for every line of count characters: [at, end) the line,
+// [end, next) the run of breaks after it. breaks_at(i): whether the i-th is a break.
+template <typename BreaksAt, typename Each>
+void each_line(size_t count, BreaksAt breaks_at, Each each) {
+  for (size_t at = 0; at < count;) {
     size_t end = at;
-    while (end < text.size() && !is_break(text[end])) ++end;
+    while (end < count && !breaks_at(end)) ++end;
     size_t next = end;
-    while (next < text.size() && is_break(text[next])) ++next;
-    each(text.substr(at, end - at), text.substr(end, next - end));
+    while (next < count && breaks_at(next)) ++next;
+    each(at, end, next);
     at = next;
   }
 }
@@ -33,17 +31,18 @@ void each_line(const Text& text, Each each) {
 void text_of_bytes(std::string* bytes, IniEncoding* encoding) {
   if (encoding) *encoding = IniEncoding();
   if (bytes->compare(0, 2, UTF16_MARK) != 0) return;
-  std::wstring wide((bytes->size() - 2) / 2, L'\0');
-  if (!wide.empty()) std::memcpy(&wide[0], bytes->data() + 2, wide.size() * 2);   // x86 is little-endian
+  const std::string wide = bytes->substr(2, (bytes->size() - 2) & ~size_t{1});
   if (encoding) {
     encoding->utf16 = true;
-    encoding->odd_byte = bytes->substr(2 + wide.size() * 2);
+    encoding->odd_byte = bytes->substr(2 + wide.size());
   }
   bytes->clear();
-  each_line(wide, [&](const std::wstring& line, const std::wstring& breaks) {
+  const auto breaks_at = [&](size_t i) { return wide[2 * i + 1] == 0 && is_break(wide[2 * i]); };
+  each_line(wide.size() / 2, breaks_at, [&](size_t at, size_t end, size_t next) {
+    const std::string line = wide.substr(2 * at, 2 * (end - at));
     const std::string read = sjis_from_utf16(line);
     *bytes += read;
-    bytes->append(breaks.begin(), breaks.end());
+    for (size_t i = end; i < next; ++i) *bytes += wide[2 * i];
     if (encoding) encoding->spelt[read].push_back(line);
   });
 }
@@ -53,16 +52,16 @@ void text_of_bytes(std::string* bytes, IniEncoding* encoding) {
 std::string ini_bytes_of_text(const std::string& text, const IniEncoding& encoding) {
   if (!encoding.utf16) return text;
   std::unordered_map<std::string, size_t> taken;
-  std::wstring wide;
-  each_line(text, [&](const std::string& line, const std::string& breaks) {
+  std::string bytes = UTF16_MARK;
+  const auto breaks_at = [&](size_t i) { return is_break(text[i]); };
+  each_line(text.size(), breaks_at, [&](size_t at, size_t end, size_t next) {
+    const std::string line = text.substr(at, end - at);
     const auto spelt = encoding.spelt.find(line);
     size_t& n = taken[line];
-    if (spelt != encoding.spelt.end() && n < spelt->second.size()) wide += spelt->second[n++];
-    else wide += utf16_from_sjis(line);
-    wide.append(breaks.begin(), breaks.end());
+    if (spelt != encoding.spelt.end() && n < spelt->second.size()) bytes += spelt->second[n++];
+    else bytes += utf16_from_sjis(line);
+    for (size_t i = end; i < next; ++i) bytes += {text[i], '\0'};
   });
-  std::string bytes = UTF16_MARK;
-  bytes.append(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
   return bytes + encoding.odd_byte;
 }
 

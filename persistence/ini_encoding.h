@@ -11,9 +11,9 @@
 struct IniEncoding {
   bool utf16 = false;      // UTF-16, little-endian, after its mark
   std::string odd_byte;    // a last byte that makes no whole unit, kept at the end
-  // Each of a UTF-16 file's lines as it was spelt, under the Shift-JIS it reads as
-  // (without its line break), in the order the lines came.
-  std::unordered_map<std::string, std::vector<std::wstring>> spelt;
+  // Each of a UTF-16 file's lines as it was spelt (its bytes, without its line break),
+  // under the Shift-JIS it reads as, in the order the lines came.
+  std::unordered_map<std::string, std::vector<std::string>> spelt;
 };
 
 // The file's text, read whole: its bytes as they stand, or a UTF-16 file's text

@@ -13,11 +13,11 @@ void wide_free(wchar_t* text);
 // Into out (out_size characters, at least 1); a text too long for it is cut.
 void wide_copy_from_sjis(const char* text, wchar_t* out, int out_size);
 
-// Whole texts that may hold NULs, as a file holds them. A character Shift-JIS cannot
-// hold, or holds only as a look-alike, reads as "?", as Windows' own ANSI functions
-// read it.
-std::string sjis_from_utf16(const std::wstring& text);
-std::wstring utf16_from_sjis(const std::string& text);
+// Whole texts that may hold NULs, as a file holds them, UTF-16 as its little-endian
+// bytes. A character Shift-JIS cannot hold, or holds only as a look-alike, reads as
+// "?", as Windows' own ANSI functions read it.
+std::string sjis_from_utf16(const std::string& utf16);
+std::string utf16_from_sjis(const std::string& sjis);
 
 void set_window_text_sjis(HWND window, const char* text);
 void set_item_text_sjis(HWND dialog, int item, const char* text);
