@@ -1,7 +1,8 @@
 // A settings file's text as its bytes. Lines end at any run of CR and LF; a line
-// whose first non-blank byte is "[" and that holds a "]" names a section, any other
-// line is a key, with its value after the first "=". Texts stay Shift-JIS: a "]" or a
-// letter that is the second byte of a Japanese character is part of that character.
+// whose first non-blank byte is "[" and that holds a "]" names a section, the name
+// up to its last "]" without the blanks around it; any other line is a key, with its
+// value after the first "=". Texts stay Shift-JIS: a "]" or a letter that is the
+// second byte of a Japanese character is part of that character.
 #include "ini_text.h"
 
 #include <cstring>
@@ -80,14 +81,18 @@ Line line_at(const std::string& text, size_t at) {
   line.end = end;
   line.value_begin = std::string::npos;
   if (begin < end && text[begin] == '[') {
+    size_t close = std::string::npos;
     for (size_t i = begin + 1; i < end; ++i) {
-      if (text[i] == ']') {
-        line.section = true;
-        line.name_begin = begin + 1;
-        line.name_end = i;
-        return line;
-      }
-      if (is_lead(text[i])) ++i;
+      if (text[i] == ']') close = i;
+      else if (is_lead(text[i])) ++i;
+    }
+    if (close != std::string::npos) {
+      line.section = true;
+      line.name_begin = begin + 1;
+      line.name_end = close;
+      while (line.name_begin < close && is_blank(text[line.name_begin])) ++line.name_begin;
+      while (line.name_end > line.name_begin && is_blank(text[line.name_end - 1])) --line.name_end;
+      return line;
     }
   }
   line.name_begin = begin;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "file_bytes.h"
+#include "ini_encoding.h"
 #include "program_path.h"
 #include "settings.h"
 #include "settings_lock.h"
@@ -89,11 +89,11 @@ void ranking_read(RankingTable* table) {
   LongPath file;
   FileFault lock_fault;
   const HANDLE turn = ini_file_path(SETTINGS_FILE_NAME, &file) ? settings_lock_take(file.text, &lock_fault) : nullptr;
-  std::string bytes;
+  std::string read;
   IniText text;
-  const bool whole = turn && file_read_whole(file.text, &bytes) == ERROR_SUCCESS;
+  const bool whole = turn && ini_read_text(file.text, &read, nullptr) == ERROR_SUCCESS;
   if (whole) {
-    ini_text_split(bytes, &text);
+    ini_text_split(read, &text);
     ini_in_memory(SETTINGS_FILE_NAME, &text);
   }
   ranking_load(table, SETTINGS_FILE_NAME);

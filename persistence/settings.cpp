@@ -9,6 +9,7 @@
 
 #include "dbcs_text.h"
 #include "file_bytes.h"
+#include "ini_encoding.h"
 #include "ini_text.h"
 #include "program_path.h"
 #include "writable_file.h"
@@ -34,9 +35,9 @@ bool in_memory(const char* file_name) { return memory_text && std::strcmp(file_n
 bool value_of(const char* section, const char* key, const char* file_name, std::string* value) {
   if (in_memory(file_name)) return ini_text_get(*memory_text, section, key, value);
   LongPath path;
-  std::string bytes;
-  return ini_file_path(file_name, &path) && file_read_whole(path.text, &bytes) == ERROR_SUCCESS &&
-         ini_text_get(bytes, section, key, value);
+  std::string text;
+  return ini_file_path(file_name, &path) && ini_read_text(path.text, &text, nullptr) == ERROR_SUCCESS &&
+         ini_text_get(text, section, key, value);
 }
 
 // The value as read: the default where the file has none, with trailing blanks
@@ -56,15 +57,16 @@ std::string value_or_default(const char* section, const char* key, const char* d
 int put_in_file(const char* section, const char* key, const char* value, const char* file_name) {
   LongPath path;
   std::string text;
+  IniEncoding encoding;
   if (!ini_file_path(file_name, &path)) return 0;
-  const DWORD error = file_read_whole(path.text, &text);
+  const DWORD error = ini_read_text(path.text, &text, &encoding);
   if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) return 0;
   const std::string before = text;
   ini_text_put(&text, section, key, value);
   if (text == before && error == ERROR_SUCCESS) return 1;
   HANDLE file = CreateFileW(path.text, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 0;
-  const bool written = file_put_all(file, text) && SetEndOfFile(file);
+  const bool written = file_put_all(file, ini_bytes_of_text(text, encoding)) && SetEndOfFile(file);
   CloseHandle(file);
   return written ? 1 : 0;
 }

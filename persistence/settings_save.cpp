@@ -11,6 +11,7 @@
 #include <string>
 
 #include "file_bytes.h"
+#include "ini_encoding.h"
 #include "program_path.h"
 #include "replace_file.h"
 #include "settings.h"
@@ -50,12 +51,21 @@ void remove_copy(const wchar_t* copy) {
   DeleteFileW(copy);
 }
 
-// The file's bytes, or none when there is no file. A copy written whole in place of
-// a file that is gone becomes the file first.
-bool read_file(const wchar_t* file, const wchar_t* copy, std::string* text) {
-  DWORD error = file_read_whole(file, text);
-  if (error == ERROR_FILE_NOT_FOUND && is_whole_copy(copy) && replace_file(copy, file))
-    error = file_read_whole(file, text);
+bool put_in_place(const wchar_t* copy, const wchar_t* file) {
+  if (replace_file(copy, file)) return true;
+  settings_save_fault = held(GetLastError()) || GetLastError() == ERROR_ACCESS_DENIED ? SAVE_HELD : SAVE_NO_ROOM;
+  return false;
+}
+
+// The file's text, or none when there is no file. A copy written whole in place of a
+// file that is gone becomes the file first: until it has, it holds the only settings
+// there are, so the read fails, to be tried again, and the copy is never written over.
+bool read_file(const wchar_t* file, const wchar_t* copy, std::string* text, IniEncoding* encoding) {
+  DWORD error = ini_read_text(file, text, encoding);
+  if (error == ERROR_FILE_NOT_FOUND && is_whole_copy(copy)) {
+    if (!put_in_place(copy, file)) return false;
+    error = ini_read_text(file, text, encoding);
+  }
   if (held(error) || error == ERROR_ACCESS_DENIED) settings_save_fault = SAVE_HELD;
   else if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND) settings_save_fault = SAVE_NO_ROOM;
   return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
@@ -91,15 +101,10 @@ bool copy_written(const wchar_t* copy, const std::string& text, bool* no_room) {
   return done;
 }
 
-bool put_in_place(const wchar_t* copy, const wchar_t* file) {
-  if (replace_file(copy, file)) return true;
-  settings_save_fault = held(GetLastError()) || GetLastError() == ERROR_ACCESS_DENIED ? SAVE_HELD : SAVE_NO_ROOM;
-  return false;
-}
-
 int save_text(const SettingsWrite& write, const wchar_t* file, const wchar_t* copy) {
   std::string before;
-  if (!tried([&] { return read_file(file, copy, &before); })) return 0;
+  IniEncoding encoding;
+  if (!tried([&] { return read_file(file, copy, &before, &encoding); })) return 0;
   // With the file there, a copy beside it is one a killed save left: never needed.
   const DWORD copy_attributes = GetFileAttributesW(copy);
   if (GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES && copy_attributes != INVALID_FILE_ATTRIBUTES &&
@@ -116,6 +121,7 @@ int save_text(const SettingsWrite& write, const wchar_t* file, const wchar_t* co
   }
   const std::string text = ini_text_joined(lines);
   if (text == before) return 1;
+  const std::string bytes = ini_bytes_of_text(text, encoding);
   const DWORD attributes = GetFileAttributesW(file);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     settings_save_fault = SAVE_READ_ONLY;
@@ -127,7 +133,7 @@ int save_text(const SettingsWrite& write, const wchar_t* file, const wchar_t* co
   }
   // A folder that takes no file loses the save at once: no wait would change it.
   bool no_room = false;
-  const int kept = tried([&] { return copy_written(copy, text, &no_room) || no_room; }) && !no_room &&
+  const int kept = tried([&] { return copy_written(copy, bytes, &no_room) || no_room; }) && !no_room &&
                    tried([&] { return put_in_place(copy, file); });
   if (!kept) remove_copy(copy);
   return kept;

@@ -56,6 +56,24 @@ void wide_copy_from_sjis(const char* text, wchar_t* out, int out_size) {
   wide_free(wide);
 }
 
+std::string sjis_from_utf16(const std::string& utf16) {
+  const int units = static_cast<int>(utf16.size() / 2);
+  if (units == 0) return std::string();
+  const wchar_t* wide = reinterpret_cast<const wchar_t*>(utf16.data());
+  const int size = WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, wide, units, nullptr, 0, "?", nullptr);
+  std::string sjis(size > 0 ? size : 0, '\0');
+  if (size > 0) WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, wide, units, &sjis[0], size, "?", nullptr);
+  return sjis;
+}
+
+std::string utf16_from_sjis(const std::string& sjis) {
+  const int bytes = static_cast<int>(sjis.size());
+  const int units = bytes > 0 ? MultiByteToWideChar(SHIFT_JIS, 0, sjis.data(), bytes, nullptr, 0) : 0;
+  std::string utf16(units > 0 ? 2 * units : 0, '\0');
+  if (units > 0) MultiByteToWideChar(SHIFT_JIS, 0, sjis.data(), bytes, reinterpret_cast<wchar_t*>(&utf16[0]), units);
+  return utf16;
+}
+
 void set_window_text_sjis(HWND window, const char* text) {
   wchar_t* wide = wide_from_sjis(text);
   SetWindowTextW(window, wide);

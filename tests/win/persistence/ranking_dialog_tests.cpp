@@ -313,7 +313,8 @@ TEST_F(RankingDialog, ANameWithLettersShiftJisCannotHoldIsNotKeptAsQuestionMarks
   const struct { std::wstring typed; std::string kept; std::wstring told; } cases[] = {
       {L"太郎\U0001F600한", "太郎", L"\U0001F600한"},
       {L"①髙橋", "①髙橋", L""},
-      {L"\U0001F600", "", L"\U0001F600"}};
+      {L"\U0001F600", "", L"\U0001F600"},
+      {L"Zoé", "Zo", L"é"}};   // é would come out as its look-alike e
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kept);
     remove_settings();

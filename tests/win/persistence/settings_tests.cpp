@@ -2,16 +2,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <thread>
 #include <vector>
 
 #include "dbcs_text.h"
+#include "ini_text.h"
 #include "settings.h"
 #include "main_window_harness.h"
 #include "replace_file.h"
 #include "settings_lock.h"
 #include "settings_save.h"
+#include "wide_text.h"
 #include "writable_file.h"
 
 namespace {
@@ -87,6 +90,27 @@ TEST_F(SettingsFile, AFileAsWrittenBeforeReadsAndWritesBackByteForByte) {
     ini_put_string(section, key, value, SETTINGS_FILE_NAME);
   }
   EXPECT_EQ(before, read_settings_text());
+}
+
+std::string utf16_bytes(const std::wstring& text) {
+  return "\xff\xfe" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+// Notepad's "Unicode" file reads as its text, a letter Shift-JIS cannot hold as "?",
+// and stays UTF-16: a line written back as it reads keeps its letters, as the n-th
+// line that reads the same, so a name a save moves to another section keeps them too.
+TEST_F(SettingsFile, AUnicodeFileReadsAsItsTextAndStaysUnicode) {
+  const std::wstring other = L"[Other]\r\nnote=한국 é\n\n[Test]\r\n", name = L"NAME=김たろう\r\n";
+  put_file_bytes(settings_file(), utf16_bytes(other + name + L"X=-50"));
+  const std::string read = get_text("NAME", "");
+  EXPECT_EQ("?たろう", read);
+  EXPECT_EQ(-50, get("X", 9));
+  put("NAME", read.c_str());
+  EXPECT_EQ(utf16_bytes(other + name + L"X=-50"), read_settings_text());
+  EXPECT_EQ(1, settings_save([&](const char* file) {
+    return ini_put_string("Test", "NAME", "太郎", file) & ini_put_string("Moved", "NAME", read.c_str(), file);
+  }));
+  EXPECT_EQ(utf16_bytes(other + L"NAME=太郎\r\nX=-50\r\n[Moved]\r\n" + name), read_settings_text());
 }
 
 TEST_F(SettingsFile, ValuesTheProgramNeverWritesReadAsANumberOrTheDefault) {
@@ -184,7 +208,10 @@ std::thread turn_held(const std::wstring& lock, HWND answering, DWORD ms) {
   });
 }
 
-BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD) {
+// Wine refuses the rename through the handle: the class and the bytes it is handed.
+std::string rename_handed;
+BOOL WINAPI refused_rename(HANDLE, FILE_INFO_BY_HANDLE_CLASS kind, LPVOID info, DWORD size) {
+  rename_handed = std::string(reinterpret_cast<const char*>(&kind), 4) + std::string(static_cast<const char*>(info), size);
   SetLastError(ERROR_INVALID_PARAMETER);
   return FALSE;
 }
@@ -218,6 +245,7 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
       {"the turn held until the window answers", [&] { return turn_held(lock, answering, 5000); }, "Y", 1, SAVE_OK},
       {"the turn held throughout", [&] { return turn_held(lock, nullptr, 3000); }, "Y", 0, SAVE_LOCK_HELD},
       {"a folder of the turn's name holding a file", [&] { CreateDirectoryW(lock.c_str(), nullptr); put_file_bytes(lock + L"\\f", ""); return std::thread(); }, "Y", 0, SAVE_LOCK_IN_THE_WAY},
+      {"a whole copy in the file's place, held", [&] { MoveFileW(settings_file().c_str(), copy.c_str()); return held_for_a_moment(copy, OPEN_EXISTING); }, "Y", 1, SAVE_OK},
   };
   const RenameByHandle system_rename = rename_by_handle;
   for (const Case& c : cases) {
@@ -236,6 +264,13 @@ TEST_F(SettingsFile, ASaveIsKeptWholeOrLostWholeAndSaysWhy) {
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(copy.c_str())) << "a copy left behind";
   }
+  // FileRenameInfoEx (22), then FILE_RENAME_INFO as it lies on 32-bit Windows: Flags
+  // (replace 1, POSIX semantics 2), RootDirectory, FileNameLength (the name's bytes
+  // without its NUL), then the name from byte 12, NUL-terminated.
+  const std::wstring to = settings_file() + L'\0';
+  const DWORD head[] = {22, 3, 0, 2 * to.size() - 2};
+  const std::string handed = std::string(reinterpret_cast<const char*>(head), 16) + std::string(reinterpret_cast<const char*>(to.data()), 2 * to.size());
+  EXPECT_EQ(handed, rename_handed.substr(0, handed.size()));
   settings_lock_quiet_ms = system_quiet;
   DestroyWindow(answering);
 }
@@ -267,6 +302,46 @@ TEST(DbcsCopy, KeepsWholeCharactersAndMendsAHalfOneAtTheEnd) {
   EXPECT_STREQ("", out);
   dbcs_copy(out, sizeof out, "ｱｲｳｴｵｶｷｸ");  // half-width kana are single bytes
   EXPECT_STREQ("ｱｲｳｴｵｶｷ", out);
+}
+
+TEST(WideCopy, CutsToTheBufferAndEndsInsideIt) {
+  wchar_t out[6] = L"xxxxx";
+  wide_copy_from_sjis("ab表cd", out, 4);
+  EXPECT_EQ(std::wstring(L"ab表\0x", 5), std::wstring(out, 5));
+}
+
+// Wine's profile functions read a file of single bytes as Windows does: each key is
+// found where they find it, and nowhere else.
+TEST_F(SettingsFile, ReadsAsTheSystemsProfileFunctionsRead) {
+  const char* const files[] = {
+      "[Pos]\nX=1\nx=2\n[pos]\nX=3\nY=4\n[MODE]\n mode = ' 5 ' \n",
+      "Y=0\n[Position]\nX=5\n[ Pos ]\nX=6\nY=\"8'\n[Pos]\n\tX\t=\t\"7\"\t\n[MODE]\nmode=\"\n",
+      "\xef\xbb\xbf[pOS]\nx='9'\nY\n[Po]\nY=10\n[mode]\nMODE=''\n[MODE]\nmode=11",
+      "[Po]\nX=12\n[Posi]\nY=13\n[MODE]\n\"mode\"=14\nmode=\"a\" b\"\n",
+      "[Pos] ]\nX=15\n[MODE]x]\nmode=16\n[Pos]\nY=17\n[MODE]\nmode=18\n",
+  };
+  const std::pair<const char*, const char*> keys[] = {
+      {"Pos", "X"}, {"pos", "y"}, {" POS ", "x "}, {"MODE", "mode"}, {"Po", "Y"}, {"Position", "X"}};
+  int n = 0;
+  for (const char* file : files)
+    for (const char* line_end : {"\r\n", "\n", "\r"}) {
+      std::string text = file;
+      for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += std::strlen(line_end))
+        text.replace(at, 1, line_end);
+      const std::string path = settings_path() + std::to_string(++n);   // one each, so none is cached
+      put_file_bytes(settings_file() + std::to_wstring(n), text);
+      IniText split;
+      ini_text_split(text, &split);
+      for (const auto& [section, key] : keys) {
+        char expected[64];
+        GetPrivateProfileStringA(section, key, "<none>", expected, sizeof expected, path.c_str());
+        std::string value = "<none>", in_split = "<none>";
+        ini_text_get(text, section, key, &value);
+        ini_text_get(split, section, key, &in_split);
+        EXPECT_EQ(expected + std::string(", ") + expected, value + ", " + in_split) << section << "/" << key << " in\n" << text;
+      }
+      DeleteFileA(path.c_str());
+    }
 }
 
 TEST_F(SettingsFile, IsFoundBesideTheProgramWhateverTheWorkingDirectory) {
