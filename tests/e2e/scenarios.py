@@ -295,7 +295,9 @@ def play_until_stuck(win_build, out_dir, visible=False, log=print):
     try:
         import random
         rng = random.Random(7)
-        for deal in range(8):
+        # Played carelessly, nearly half the deals are cleared (40 of 90 in one count):
+        # eight deals found none stuck about once in 650 runs, twenty once in millions.
+        for deal in range(20):
             faces = read_full_board(session, origin, faces_art)
             last = None
             while True:
