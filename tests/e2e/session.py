@@ -14,11 +14,23 @@ PREFIX = os.path.join(ROOT, "build", "wineprefix" if DPI == 96 else "wineprefix-
 WINDOW_POS = (40, 40)
 
 
-def free_display():
-    for n in range(70, 200):
-        if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
-            return ":%d" % n
-    raise RuntimeError("no free X display")
+def start_xvfb(screen):
+    """An X server of the session's own, and its display. The server takes a free
+    display number itself and tells it once it takes connections: a number found free
+    by a look at /tmp may be taken by a session starting at the same moment, whose
+    server would then serve both, its desktop over this one's, its game in this one's
+    clicks and screenshots."""
+    told, tell = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(tell), "-screen", "0", screen,
+                               "-nolisten", "tcp"], pass_fds=(tell,), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    os.close(tell)
+    with os.fdopen(told) as said:
+        number = said.readline().strip()
+    if not number:
+        server.wait()
+        raise RuntimeError("Xvfb did not start")
+    return ":" + number, server
 
 
 class Session:
@@ -31,15 +43,8 @@ class Session:
         if visible and os.environ.get("DISPLAY"):
             self.display = os.environ["DISPLAY"]
         else:
-            self.display = free_display()
-            self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (
-                                          DESKTOP_SIZE[0] + 256, DESKTOP_SIZE[1] + 256),
-                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
-                                         stderr=subprocess.DEVNULL)
-            for _ in range(100):
-                if os.path.exists("/tmp/.X11-unix/X" + self.display[1:]):
-                    break
-                time.sleep(0.05)
+            self.display, self.xvfb = start_xvfb("%dx%dx24" % (DESKTOP_SIZE[0] + 256,
+                                                              DESKTOP_SIZE[1] + 256))
         self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=PREFIX)
         if path_first:
             self.env["PATH"] = path_first + os.pathsep + self.env.get("PATH", "")
